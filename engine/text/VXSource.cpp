@@ -1,0 +1,56 @@
+#include "engine/text/VXSource.h"
+
+#include "engine/text/VXCharacterClasses.h"
+#include "engine/text/VXTokenizer.h"
+#include "platform/HostPath.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+
+VXDirective classifyDirective(std::string line)
+{
+    VXDirective directive;
+    VXTokenizer words;
+    words.setTable(&directiveCharacterClasses);
+    words.setText(&line);
+    if (words.nextToken() == "#include") {
+        directive.kind = VXDirective::Include;
+        directive.value = words.restOfLine();
+    }
+    return directive;
+}
+
+void VXSource::loadSourceText(std::string path)
+{
+    const std::string file = hostPath(path);
+    if (std::find(includeChain.begin(), includeChain.end(), file) != includeChain.end()) {
+        std::cout << "Refusing recursive include of " << path << std::endl;
+        return;
+    }
+    std::ifstream stream(file);
+    if (!stream.is_open()) {
+        return;
+    }
+    includeChain.push_back(file);
+    // A read error never sets end-of-file, so it ends the lines too.
+    while (!stream.eof()) {
+        std::string line;
+        std::getline(stream, line);
+        if (stream.bad() || (stream.fail() && !stream.eof())) {
+            break;
+        }
+        processSourceLine(line);
+    }
+    includeChain.pop_back();
+}
+
+void VXSource::processSourceLine(std::string line)
+{
+    const VXDirective directive = classifyDirective(line);
+    if (directive.kind == VXDirective::Include) {
+        loadSourceText(directive.value);
+        return;
+    }
+    lines.push_back(line);
+}
