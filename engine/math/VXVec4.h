@@ -1,0 +1,56 @@
+#ifndef ENGINE_MATH_VXVEC4_H
+#define ENGINE_MATH_VXVEC4_H
+
+#include <string>
+
+#include "engine/math/VXTuple.h"
+
+// 3-D vector with a homogeneous fourth component w, 1 for points and
+// directions alike. The other operand's components are read through its
+// virtual element access.
+class VXVec4 : public VXTuple<4, float> {
+public:
+    // Components left unset.
+    VXVec4() {}
+    VXVec4(const VXVec4& v);
+    VXVec4(float x, float y, float z, float w);
+
+    // Copies x, y, z and sets w to 1, whatever v.w is.
+    VXVec4& operator=(const VXVec4& v);
+
+    float& x() { return elements[0]; }
+    float& y() { return elements[1]; }
+    float& z() { return elements[2]; }
+    float& w() { return elements[3]; }
+    float x() const { return elements[0]; }
+    float y() const { return elements[1]; }
+    float z() const { return elements[2]; }
+    float w() const { return elements[3]; }
+
+    // The arithmetic below works on x, y, z and leaves w alone.
+    VXVec4& operator+=(const VXVec4& v);
+    VXVec4& operator-=(const VXVec4& v);
+    VXVec4& operator*=(float s);
+    // A copy of the left operand (its w kept), then += or -=.
+    VXVec4 operator+(const VXVec4& v) const;
+    VXVec4 operator-(const VXVec4& v) const;
+
+    float lengthSquared() const;
+    // Returns the length before normalising; a zero vector gives non-finite components.
+    float normalize();
+
+    static float dotProduct3(const VXVec4& a, const VXVec4& b);
+    // w of the result is 1.
+    static VXVec4 crossProduct(const VXVec4& a, const VXVec4& b);
+
+    // a scaled in x, y, z by dot(this, a) / |a|^2; w is a.w.
+    VXVec4 projectOnto(VXVec4 a) const;
+    // *this minus its projection onto a; w is this->w.
+    VXVec4 perpendicularTo(VXVec4 a) const;
+
+    // Hides, not overrides, the tuple print: through a VXTuple reference a
+    // vector prints as a plain tuple.
+    void print(const std::string& prefix) const;
+};
+
+#endif
