@@ -1,0 +1,119 @@
+#include "engine/render/VXVertexBuffer.h"
+
+#include "support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(VXVertexBufferLayout, BlocksFollowOneAnotherInAttributeOrder)
+{
+    VXVertexBuffer buffer;
+    EXPECT_EQ(0, buffer.addAttribute(3, GL_FLOAT));
+    EXPECT_EQ(1, buffer.addAttribute(3, GL_FLOAT));
+    EXPECT_EQ(2, buffer.addAttribute(2, GL_FLOAT));
+    buffer.layOut(10);
+    EXPECT_EQ(0, buffer.attributes[0].offset);
+    EXPECT_EQ(120, buffer.attributes[1].offset);
+    EXPECT_EQ(240, buffer.attributes[2].offset);
+    EXPECT_EQ(320, buffer.totalBytes);
+    EXPECT_EQ(32, buffer.stride);
+    EXPECT_EQ(10, buffer.vertexCount);
+}
+
+TEST(VXVertexBufferLayout, AttributeSizesFollowTheComponentType)
+{
+    VXVertexAttribute attribute;
+    attribute.set(4, GL_UNSIGNED_BYTE);
+    EXPECT_EQ(4, attribute.bytesPerVertex);
+    attribute.set(3, GL_INT);
+    EXPECT_EQ(12, attribute.bytesPerVertex);
+    attribute.set(2, GL_DOUBLE);
+    EXPECT_EQ(16, attribute.bytesPerVertex);
+    attribute.set(2, GL_SHORT);
+    EXPECT_EQ(4, attribute.bytesPerVertex);
+    attribute.set(4, GL_UNSIGNED_INT_2_10_10_10_REV);
+    EXPECT_EQ(0, attribute.bytesPerVertex);
+}
+
+TEST(VXVertexBufferLayout, SeventhAttributeIsRefused)
+{
+    VXVertexBuffer buffer;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(i, buffer.addAttribute(1, GL_FLOAT));
+    }
+    EXPECT_EQ(-1, buffer.addAttribute(1, GL_FLOAT));
+    EXPECT_EQ(6, buffer.attributeCount);
+    EXPECT_EQ(24, buffer.stride);
+}
+
+TEST(VXIndexTable, StartsEmptyAndIgnoresNumbersOutsideTheTable)
+{
+    VXIndexTable table;
+    table.set(2, 7);
+    table.set(6, 9);
+    table.set(-1, 9);
+    EXPECT_EQ(7, table.get(2));
+    EXPECT_EQ(-1, table.get(0));
+    EXPECT_EQ(-1, table.get(6));
+    table.reset();
+    EXPECT_EQ(-1, table.get(2));
+}
+
+class VXVertexBufferGL : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(openTestWindow()); }
+};
+
+TEST_F(VXVertexBufferGL, UpdateFillsEachAttributeBlockAtItsOffset)
+{
+    VXVertexBuffer buffer;
+    buffer.addAttribute(3, GL_FLOAT);
+    buffer.addAttribute(2, GL_FLOAT);
+    buffer.allocate(2, nullptr, GL_STATIC_DRAW);
+    ASSERT_NE(0u, buffer.buffer);
+    const float positions[] = {1, 2, 3, 4, 5, 6};
+    const float coordinates[] = {7, 8, 9, 10};
+    buffer.update(1, 1, 1, coordinates + 2);
+    buffer.update(1, 0, 1, coordinates);
+    buffer.update(0, 0, 2, positions);
+
+    std::vector<float> stored(10, 0.0f);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer.buffer);
+    glGetBufferSubData(GL_ARRAY_BUFFER, 0, 40, stored.data());
+    EXPECT_EQ((std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), stored);
+}
+
+TEST_F(VXVertexBufferGL, BindEnablesOnlyMappedAttributes)
+{
+    VXVertexBuffer buffer;
+    buffer.addAttribute(3, GL_FLOAT);
+    buffer.addAttribute(2, GL_FLOAT);
+    buffer.allocate(4, nullptr, GL_STATIC_DRAW);
+
+    VXIndexTable none;
+    buffer.bind(none);
+    GLint bound = 0;
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &bound);
+    EXPECT_EQ(static_cast<GLint>(buffer.buffer), bound);
+    GLint enabled = 1;
+    for (int location = 0; location < 4; ++location) {
+        glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+        EXPECT_EQ(0, enabled) << location;
+    }
+
+    VXIndexTable table;
+    table.set(1, 3);
+    buffer.bind(table);
+    glGetVertexAttribiv(3, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+    EXPECT_EQ(1, enabled);
+    GLint size = 0;
+    glGetVertexAttribiv(3, GL_VERTEX_ATTRIB_ARRAY_SIZE, &size);
+    EXPECT_EQ(2, size);
+    void* pointer = nullptr;
+    glGetVertexAttribPointerv(3, GL_VERTEX_ATTRIB_ARRAY_POINTER, &pointer);
+    EXPECT_EQ(48, reinterpret_cast<std::intptr_t>(pointer));
+    glGetVertexAttribiv(0, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+    EXPECT_EQ(0, enabled);
+    glDisableVertexAttribArray(3);
+}
