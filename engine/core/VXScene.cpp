@@ -1,5 +1,8 @@
 #include "engine/core/VXScene.h"
 
+#include "engine/render/VXShaderProgram.h"
+#include "engine/render/VXViewState.h"
+
 #include <SDL.h>
 
 VXScene::VXScene()
@@ -28,4 +31,19 @@ void VXScene::draw()
 
 void VXScene::tearDown()
 {
+}
+
+void VXScene::uploadLights(VXShaderProgram* program, VXViewState* view)
+{
+    ambientColour.setUniformVec4(program->lightAmbientColourLocation);
+    for (VXSpotLight& light : lights) {
+        light.uploadUniforms(*program, *view);
+    }
+}
+
+void VXScene::drawShadowMaps()
+{
+    for (VXSpotLight& light : lights) {
+        light.drawShadowMap();
+    }
 }

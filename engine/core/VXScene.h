@@ -4,8 +4,11 @@
 #include <map>
 
 #include "engine/math/VXVec4.h"
+#include "engine/render/VXSpotLight.h"
 
 class VXInput;
+struct VXShaderProgram;
+struct VXViewState;
 
 // Base of every scene that the run loop drives: set up once, then drawn,
 // fed with input and updated every frame.
@@ -20,10 +23,18 @@ public:
     virtual void draw();
     virtual void tearDown();
 
+    // The ambient colour, then lights 0-3, to `program`, which is current;
+    // `view` is the camera that renders the scene.
+    void uploadLights(VXShaderProgram* program, VXViewState* view);
+    // Lights 0-3 in order render, blur and mipmap their shadow maps.
+    void drawShadowMaps();
+
     std::map<int, VXScene*> nextScenes;
     // Not owned; a derived scene sets it and may swap it between frames.
     VXInput* input;
+    // Unset until the derived scene's setUp.
     VXVec4 ambientColour;
+    VXSpotLight lights[4];
 };
 
 #endif

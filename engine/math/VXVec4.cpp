@@ -108,6 +108,11 @@ VXVec4 VXVec4::perpendicularTo(VXVec4 a) const
     return *this - p;
 }
 
+void VXVec4::setUniformVec4(GLint location) const
+{
+    glUniform4fv(location, 1, elements);
+}
+
 void VXVec4::print(const std::string& prefix) const
 {
     std::cout << prefix << "Vector:" << std::endl;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include <GL/glew.h>
+
 #include "engine/math/VXTuple.h"
 
 // 3-D vector with a homogeneous fourth component w, 1 for points and
@@ -47,6 +49,9 @@ public:
     VXVec4 projectOnto(VXVec4 a) const;
     // *this minus its projection onto a; w is this->w.
     VXVec4 perpendicularTo(VXVec4 a) const;
+
+    // glUniform4fv of x, y, z, w to `location` of the current program.
+    void setUniformVec4(GLint location) const;
 
     // Hides, not overrides, the tuple print: through a VXTuple reference a
     // vector prints as a plain tuple.

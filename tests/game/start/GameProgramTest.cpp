@@ -138,7 +138,7 @@ TEST(GameProgram, LogsIntoStdoutTxtOpensItsWindowAndClosesOnTheCloseButton)
     EXPECT_EQ(waitForExit(pid, 10000), 0);
 
     const std::string log = readWholeFile(dir.file("stdout.txt"));
-    EXPECT_EQ(log.rfind("HELLO WORLD\n", 0), 0u) << log;
+    EXPECT_EQ(log.rfind("HELLO WORLD\nINITIALIZING\nINITIALIZED VX\n", 0), 0u) << log;
     EXPECT_EQ(log.find("FAILED"), std::string::npos) << log;
     EXPECT_EQ(readWholeFile(terminal), "");
 }

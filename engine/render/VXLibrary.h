@@ -1,0 +1,37 @@
+#ifndef ENGINE_RENDER_VXLIBRARY_H
+#define ENGINE_RENDER_VXLIBRARY_H
+
+#include "engine/render/VXShaderProgram.h"
+#include "engine/render/VXTextureParameters.h"
+
+#include <string>
+
+class VXOBJData;
+
+// The engine's global rendering resources, made once by initializeLibrary
+// and never freed.
+
+// Render targets (the shadow maps).
+extern VXTextureParameters clampLinearSampler;
+// Every image loaded from a file.
+extern VXTextureParameters repeatLinearSampler;
+
+// The full-screen quad in clip coordinates, as x, y pairs counter-clockwise
+// from the bottom left.
+extern float screenQuadCorners[8];
+
+extern VXShaderProgram* horizontalGaussianBlurProgram;
+extern VXShaderProgram* verticalGaussianBlurProgram;
+extern VXShaderProgram* screenDebugDisplayProgram;
+extern VXShaderProgram* spotLightShadowMappingProgram;
+extern VXShaderProgram* defaultRenderProgram;
+extern VXShaderProgram* screenRenderProgram;
+
+extern VXOBJData* cubeBackgroundModel;
+extern VXOBJData* markerModel;
+
+// Needs the window's GL context and GLEW. `base` is the library directory
+// ("VXLibrary"); the files under it are named as data paths, with backslashes.
+void initializeLibrary(std::string base);
+
+#endif

@@ -1,0 +1,29 @@
+#include "engine/render/VXTextureProcessingRender.h"
+
+VXTextureProcessingRender::VXTextureProcessingRender()
+    : input(nullptr), output(nullptr), vertexLocation(-1), textureInputLocation(-1), program(nullptr)
+{
+}
+
+void VXTextureProcessingRender::begin()
+{
+    VXRender::begin();
+    program->use();
+    glViewport(0, 0, output->width, output->height);
+}
+
+void VXTextureProcessingRender::drawPass()
+{
+    drawTexturedQuad(*input, textureInputLocation, vertexLocation);
+}
+
+void VXTextureProcessingRender::initialize(VXTexture* input, VXTexture* output, VXShaderProgram* program)
+{
+    useFramebufferTarget();
+    this->input = input;
+    this->output = output;
+    this->program = program;
+    framebuffer.attachTexture(*output, 0);
+    vertexLocation = program->attributeLocation("vx_vertex", -1);
+    textureInputLocation = program->uniformLocation("vx_texture_input", -1);
+}

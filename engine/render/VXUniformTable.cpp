@@ -1,0 +1,8 @@
+#include "engine/render/VXUniformTable.h"
+
+VXUniformTable::VXUniformTable()
+{
+    for (GLint& entry : entries) {
+        entry = -1;
+    }
+}
