@@ -1,0 +1,76 @@
+#include "engine/text/VXSource.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines load(const std::string& path)
+{
+    VXSource source;
+    source.loadSourceText(path);
+    return source.lines;
+}
+
+} // namespace
+
+TEST(VXSource, IncludeLinesAreReplacedInPlaceRecursively)
+{
+    TempDir dir;
+    const std::string inner = dir.write("inner.glsl", "i1");
+    const std::string common = dir.write("common.glsl", "c1\n  #include\t " + inner + "  \nc2");
+    const std::string main =
+        dir.write("main.glsl", "m1\n#define X\n#include " + common + "\n// #include " + common + "\nm4\n");
+    EXPECT_EQ(load(main), Lines({"m1", "#define X", "c1", "i1", "c2", "// #include " + common, "m4", ""}));
+    EXPECT_EQ(load(dir.write("twice.glsl", "#include " + inner + "\n#include " + inner)), Lines({"i1", "i1"}));
+}
+
+TEST(VXSource, MissingOrQuotedIncludesAddNothing)
+{
+    TempDir dir;
+    EXPECT_EQ(load(dir.file("missing.glsl")), Lines());
+    EXPECT_EQ(load(dir.path()), Lines());
+    const std::string b = dir.write("b.glsl", "b");
+    EXPECT_EQ(load(dir.write("a.glsl", "a\n#include \"" + b + "\"\n#include <" + b + ">\nc")), Lines({"a", "c"}));
+    EXPECT_EQ(classifyDirective("#include\r").kind, VXDirective::Other);
+}
+
+TEST(VXSource, IncludePathsAreRelativeToTheWorkingDirectory)
+{
+    TempDir dir;
+    dir.write("lib.glsl", "top");
+    dir.write("shaders/lib.glsl", "beside");
+    const std::string main = dir.write("shaders/main.glsl", "#include lib.glsl");
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    const Lines lines = load(main);
+    ASSERT_EQ(chdir(previous), 0);
+    EXPECT_EQ(lines, Lines({"top"}));
+}
+
+TEST(VXSource, IncludeCycleIsRefusedWithOneLineAndLoadingGoesOn)
+{
+    TempDir dir;
+    const std::string a = dir.file("a.glsl");
+    const std::string b = dir.write("b.glsl", "b1\n#include " + a + "\nb2");
+    dir.write("a.glsl", "a1\n#include " + b + "\na2");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(load(a), Lines({"a1", "b1", "b2", "a2"}));
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find(a), std::string::npos);
+    EXPECT_EQ(output.find('\n'), output.size() - 1);
+
+    const std::string self = dir.write("self.glsl", "s\n#include " + dir.file("self.glsl"));
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(load(self), Lines({"s"}));
+    testing::internal::GetCapturedStdout();
+}
