@@ -8,6 +8,9 @@ VXTextureProcessingRender::VXTextureProcessingRender()
 void VXTextureProcessingRender::begin()
 {
     VXRender::begin();
+    // The output is replaced, never blended with: an on-screen pass before
+    // this one leaves blending on.
+    glDisable(GL_BLEND);
     program->use();
     glViewport(0, 0, output->width, output->height);
 }

@@ -12,7 +12,7 @@ class VXTextureProcessingRender : public VXRender {
 public:
     VXTextureProcessingRender();
 
-    // Clears the output, then the program and an output-sized viewport.
+    // Clears the output, blending off, then the program and an output-sized viewport.
     void begin() override;
     void drawPass() override;
     // A framebuffer drawing into `output`; the three pointers are kept, not owned.

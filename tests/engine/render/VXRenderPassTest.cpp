@@ -1,3 +1,4 @@
+#include "engine/render/VXFullScreenTextureRender.h"
 #include "engine/render/VXGaussianBlurRender.h"
 #include "engine/render/VXLibrary.h"
 #include "engine/render/VXOnScreenRender.h"
@@ -162,4 +163,25 @@ TEST_F(VXRenderPassGL, BlurOfAFlatTextureLeavesItFlat)
         // The seven weights sum to 1 and the border never leaks in.
         EXPECT_NEAR(200, value, 2);
     }
+}
+
+TEST_F(VXRenderPassGL, FullScreenTextureFillsAViewportOfTheTexturesSize)
+{
+    // Bottom row blue, top row yellow, in a 2 by 2 texture.
+    const unsigned char pixels[] = {0, 0, 255, 255, 0, 0, 255, 255, 255, 255, 0, 255, 255, 255, 0, 255};
+    VXTexture texture;
+    texture.create(2, 2, &clampNearest, pixels, GL_RGBA, GL_RGBA, GL_TEXTURE_2D, 0, 0, GL_UNSIGNED_BYTE);
+
+    clearWindow(0.0f);
+    VXFullScreenTextureRender pass;
+    pass.initialize(&texture);
+    pass.begin();
+    pass.drawPass();
+    pass.end();
+
+    EXPECT_EQ(255, readTestPixel(0, 0).b);
+    EXPECT_EQ(255, readTestPixel(1, 1).r);
+    EXPECT_EQ(0, readTestPixel(1, 1).b);
+    EXPECT_EQ(0, readTestPixel(2, 0).b);
+    EXPECT_EQ(0, readTestPixel(0, 2).r);
 }
