@@ -1,5 +1,7 @@
 #include "engine/render/VXLibrary.h"
 
+#include "engine/model/VXOBJData.h"
+
 #include <iostream>
 
 VXTextureParameters clampLinearSampler;
@@ -28,6 +30,13 @@ VXShaderProgram* buildProgram(const std::string& base, const std::string& name)
     return program;
 }
 
+VXOBJData* loadModel(const std::string& base, const std::string& name)
+{
+    VXOBJData* model = new VXOBJData();
+    model->parseFile(base + "\\Models\\" + name + ".obj");
+    return model;
+}
+
 } // namespace
 
 void initializeLibrary(std::string base)
@@ -48,4 +57,7 @@ void initializeLibrary(std::string base)
     spotLightShadowMappingProgram = buildProgram(base, "vx_spot_light_shadow_mapping");
     defaultRenderProgram = buildProgram(base, "vx_default_render");
     screenRenderProgram = buildProgram(base, "vx_screen_render");
+
+    cubeBackgroundModel = loadModel(base, "vx_cube_background");
+    markerModel = loadModel(base, "vx_object_marker");
 }

@@ -1,5 +1,7 @@
 #include "engine/render/VXLibrary.h"
 
+#include "engine/model/VXOBJData.h"
+
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -132,4 +134,17 @@ TEST_F(VXLibraryGL, LitProgramHasEveryLocationOfModelsViewsAndLights)
         }
     }
     EXPECT_EQ(lit.spotLights[2][VXUniformTable::isOn], lit.uniformLocation("vx_spot_light[2].is_on", -1));
+}
+
+TEST_F(VXLibraryGL, LoadsTheTwoDefaultModelsAfterThePrograms)
+{
+    ASSERT_NE(nullptr, cubeBackgroundModel);
+    ASSERT_NE(nullptr, markerModel);
+    EXPECT_EQ(24, cubeBackgroundModel->vertexCount);
+    EXPECT_NE(0u, cubeBackgroundModel->vertexBuffer.buffer);
+    ASSERT_EQ(1u, markerModel->dataSet.blocks.size());
+    EXPECT_EQ("vx_object_marker", markerModel->dataSet.blocks[0].material.name);
+    EXPECT_EQ(24, markerModel->dataSet.blocks[0].indexCount);
+    // Each model's MTL reader reports its end; nothing else is printed.
+    EXPECT_EQ("INITIALIZING\nFinished Parsing File\nFinished Parsing File\n", output);
 }

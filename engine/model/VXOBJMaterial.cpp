@@ -1,0 +1,52 @@
+#include "engine/model/VXOBJMaterial.h"
+
+#include <iostream>
+
+VXOBJMaterial::VXOBJMaterial()
+    : VXOBJMaterial(std::string())
+{
+}
+
+VXOBJMaterial::VXOBJMaterial(std::string name)
+    : name(name), ambient(1, 1, 1, 1), diffuse(1, 1, 1, 1), specular(1, 1, 1, 1), shininess(0)
+{
+}
+
+void VXOBJMaterial::apply(const VXUniformTable& uniforms) const
+{
+    glUniform4fv(uniforms[0], 1, ambient.elements);
+    glUniform4fv(uniforms[1], 1, diffuse.elements);
+    glUniform4fv(uniforms[2], 1, specular.elements);
+    textures[0].bind(uniforms[3], 0);
+    textures[1].bind(uniforms[4], 1);
+    textures[2].bind(uniforms[5], 2);
+}
+
+void VXOBJMaterial::print(std::string prefix) const
+{
+    std::cout << prefix << "OBJ Material Property" << std::endl;
+    std::cout << prefix << "\tMaterial Name: " << name << std::endl;
+    std::cout << prefix << "\tAmbient Color: " << std::endl;
+    ambient.print(prefix + "\t\t");
+    std::cout << prefix << "\tDiffuse Color: " << std::endl;
+    diffuse.print(prefix + "\t\t");
+    std::cout << prefix << "\tSpecular Color: " << std::endl;
+    specular.print(prefix + "\t\t");
+    std::cout << prefix << "\tShininess: " << shininess << std::endl;
+    std::cout << prefix << "\tAmbient File Name: " << ambientFileName << std::endl;
+    std::cout << prefix << "\tDiffuse File Name: " << diffuseFileName << std::endl;
+    std::cout << prefix << "\tSpecular File Name: " << specularFileName << std::endl;
+    std::cout << prefix << "\tBump Map File Name: " << bumpFileName << std::endl;
+}
+
+VXUniformTable materialUniforms(const VXShaderProgram& program)
+{
+    VXUniformTable uniforms;
+    uniforms[0] = program.ambientColourLocation;
+    uniforms[1] = program.diffuseColourLocation;
+    uniforms[2] = program.specularColourLocation;
+    uniforms[3] = program.diffuseTextureLocation;
+    uniforms[4] = program.specularTextureLocation;
+    uniforms[5] = -1;
+    return uniforms;
+}
