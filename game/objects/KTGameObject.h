@@ -1,0 +1,54 @@
+#ifndef GAME_OBJECTS_KTGAMEOBJECT_H
+#define GAME_OBJECTS_KTGAMEOBJECT_H
+
+#include "engine/math/VXQuat.h"
+#include "engine/math/VXVec4.h"
+#include "game/level/KTPhysicsBody.h"
+
+class KTLevelWorld;
+class KTPhysicsWorld;
+class VXShaderProgram;
+class VXViewState;
+struct KTPhysicsObject;
+
+// The root of everything that lives in a level, tied to one physics body.
+// Objects are never deleted through this class: it has no virtual destructor.
+class KTGameObject {
+public:
+    KTLevelWorld* world;
+    KTPhysicsWorld* physicsWorld;
+    // Holds the authoritative position and the velocity.
+    KTPhysicsObject* physicsObject;
+    // Equal to body.id: collision records find their objects by body id.
+    int objectId;
+    bool grounded;
+    bool touched;
+    // Copy of the physics position taken at each update.
+    VXVec4 position;
+    VXQuat orientation;
+    KTPhysicsBody body;
+
+    KTGameObject();
+
+    virtual void attachToLevel(KTPhysicsWorld* physicsWorld, KTLevelWorld* world);
+    virtual void update();
+    virtual void clampToLevelBounds();
+    virtual void draw(VXViewState* view, VXShaderProgram* program) = 0;
+    virtual void applyImpulse(const VXVec4& v);
+    virtual void emptyHook();
+
+    // The steps of the shared attachToLevel, for set-ups that fill the body
+    // first (blocks, enemies, AI enemies).
+    void attachBody(KTPhysicsWorld* physicsWorld, KTLevelWorld* world);
+
+    // The program-wide body id counter: 0 at start, never reset.
+    static int takeNextBodyId();
+    // The centre of the 30-unit cell holding `p` (truncated toward zero on
+    // each axis); w is kept.
+    static VXVec4 snapToCellCentre(const VXVec4& p);
+
+protected:
+    ~KTGameObject() = default;
+};
+
+#endif
