@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <cstdint>
 
 TEST(VXVertexBufferLayout, BlocksFollowOneAnotherInAttributeOrder)
 {
@@ -40,25 +40,6 @@ class VXVertexBufferGL : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(openTestWindow()); }
 };
-
-TEST_F(VXVertexBufferGL, UpdateFillsEachAttributeBlockAtItsOffset)
-{
-    VXVertexBuffer buffer;
-    buffer.addAttribute(3, GL_FLOAT);
-    buffer.addAttribute(2, GL_FLOAT);
-    buffer.allocate(2, nullptr, GL_STATIC_DRAW);
-    ASSERT_NE(0u, buffer.buffer);
-    const float positions[] = {1, 2, 3, 4, 5, 6};
-    const float coordinates[] = {7, 8, 9, 10};
-    buffer.update(1, 1, 1, coordinates + 2);
-    buffer.update(1, 0, 1, coordinates);
-    buffer.update(0, 0, 2, positions);
-
-    std::vector<float> stored(10, 0.0f);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer.buffer);
-    glGetBufferSubData(GL_ARRAY_BUFFER, 0, 40, stored.data());
-    EXPECT_EQ((std::vector<float>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), stored);
-}
 
 TEST_F(VXVertexBufferGL, BindEnablesOnlyMappedAttributes)
 {
