@@ -1,5 +1,9 @@
 #include "engine/animation/VXBone.h"
 
+#include "engine/model/VXOBJData.h"
+#include "engine/render/VXShaderProgram.h"
+#include "engine/render/VXViewState.h"
+
 VXBone::VXBone()
     : model(nullptr)
     , rotation()
@@ -21,4 +25,27 @@ void VXBone::addExtension(const VXVec4& p)
 void VXBone::addChild(VXBone* child)
 {
     children.push_back(child);
+}
+
+void VXBone::draw(VXViewState& view, const VXShaderProgram& program)
+{
+    view.stack.translate(translation);
+    view.stack.rotate(rotation);
+    view.uploadModelViewProjection();
+    view.uploadModelView();
+    if (model != nullptr) {
+        // The model draw takes the program unqualified but leaves it unchanged.
+        model->draw(const_cast<VXShaderProgram*>(&program));
+    }
+    worldMatrix = view.stack.top();
+    const int count = static_cast<int>(children.size());
+    if (count == 0) {
+        view.stack.pop();
+    }
+    for (int i = 1; i < count; ++i) {
+        view.stack.push();
+    }
+    for (VXBone* child : children) {
+        child->draw(view, program);
+    }
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 class VXOBJData;
+struct VXShaderProgram;
+struct VXViewState;
 
 // One bone of a skeleton instance.
 class VXBone {
@@ -24,6 +26,11 @@ public:
 
     void addExtension(const VXVec4& p);
     void addChild(VXBone* child);
+
+    // Draws this bone and its subtree, consuming exactly one stack entry: a
+    // bone leaves a copy of its transform for each child but the first, which
+    // inherits the entry, and a leaf pops the entry it drew with.
+    void draw(VXViewState& view, const VXShaderProgram& program);
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include "engine/animation/VXStanceTrack.h"
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/render/VXViewState.h"
 
 namespace {
 
@@ -101,6 +102,15 @@ void VXSkeleton::link(int parent, int child)
         return;
     }
     bones[parent]->addChild(childBone);
+}
+
+void VXSkeleton::draw(VXViewState& view, const VXShaderProgram& program)
+{
+    if (root == nullptr) {
+        return;
+    }
+    view.stack.push();
+    root->draw(view, program);
 }
 
 void VXSkeleton::interpolatePose(const VXPose& from, const VXPose& to, float t)

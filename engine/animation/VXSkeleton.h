@@ -6,7 +6,9 @@
 class VXBone;
 class VXChoreography;
 class VXPose;
+struct VXShaderProgram;
 class VXStanceTrack;
+struct VXViewState;
 class VXVXAChoreographyManagerData;
 class VXVXSSkeletonData;
 
@@ -35,6 +37,9 @@ public:
     // second parent or close a loop is refused, so the bones stay a tree.
     void link(int parent, int child);
 
+    // Draws the bones from the root down; leaves the matrix stack at the
+    // depth it found.
+    void draw(VXViewState& view, const VXShaderProgram& program);
     // Every bone turned to the blend of the two poses at t; a bone that a
     // pose has no entry for is turned to the identity.
     void interpolatePose(const VXPose& from, const VXPose& to, float t);

@@ -1,6 +1,7 @@
 #include "engine/animation/VXVXSSkeletonData.h"
 
 #include "engine/animation/VXBone.h"
+#include "engine/model/VXOBJData.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
@@ -59,6 +60,9 @@ VXVXSSkeletonData::VXVXSSkeletonData()
 
 VXVXSSkeletonData::~VXVXSSkeletonData()
 {
+    for (VXOBJData* model : models) {
+        delete model;
+    }
 }
 
 void VXVXSSkeletonData::beginParse(std::string filePath)
@@ -77,7 +81,9 @@ void VXVXSSkeletonData::parseLine(std::string line)
     // Lines that open an object.
     if (keyword == "Model:") {
         const std::string name = tokenizer.nextToken();
-        modelByName[name] = nullptr;
+        currentModel = new VXOBJData();
+        models.push_back(currentModel);
+        modelByName[name] = currentModel;
         return;
     }
     if (keyword == "Bone:") {
@@ -101,6 +107,9 @@ void VXVXSSkeletonData::parseLine(std::string line)
     // Lines that fill the object the nearest earlier opening line made; with
     // no such object they are dropped.
     if (keyword == "File_Path:") {
+        if (currentModel != nullptr) {
+            currentModel->parseFile(path.directory + tokenizer.restOfLine());
+        }
         return;
     }
     const bool boneLine = keyword == "Model_Name:" || keyword == "Translation:" || keyword == "Extension:";

@@ -58,8 +58,10 @@ void AnimationFilesTest::writeHero()
           "Bone: Hips\n\tOrientation: (90, 0, 0)\n"
           "Bone: LeftLeg\n\tOrientation: (0, 45, 0)\n"
           "Bone: RightLeg\n\tOrientation: (0, -45, 0)\n");
+    // The stray lines are skipped; "Frame_Identifier: " never matches a word.
     write("Hero/Sets/stand.vxm",
-          "Stance:\n\tStance_File_Path: rest.vxc\n\tMovement_Speed: 10\n"
+          "Movement_Speed: 3\n# stand\n"
+          "Stance:\n\tStance_File_Path: rest.vxc\n\tFrame_Identifier: 5\n"
           "Stance:\n\tStance_File_Path: turn.vxc\n\tMovement_Speed: 10\n"
           "Stance:\n\tStance_File_Path: rest.vxc\n"
           "Movement_Type: Recursive\n");
@@ -72,9 +74,11 @@ void AnimationFilesTest::writeHero()
           "Stance:\n\tStance_File_Path: rest.vxc\n");
     write("Hero/hero.vxa",
           "# hero animations\n"
+          "Next_Stance: walk\n"
           "Stance_Set: stand\n\tFile_Path: Sets\\stand.vxm\n\tStance_Priority: 0\n"
           "Stance_Set: walk\n\tFile_Path: Sets\\walk.vxm\n\tStance_Priority: 1\n"
           "Stance_Set: attack\n\tFile_Path: Sets\\attack.vxm\n\tNext_Stance: stand\n\tStance_Priority: 3\n"
           "Stance_Set: pain\n\tFile_Path: Sets\\attack.vxm\n\tNext_Stance: walk\n\tStance_Priority: 5\n"
+          "Stance_Set: idle\n\tFile_Path: Sets\\attack.vxm\n"
           "Starting_Stance_Set: stand\n");
 }

@@ -19,9 +19,9 @@ protected:
     std::string read(const std::string& relative) const;
 
     // A three-bone skeleton (Hips with the leaves LeftLeg and RightLeg) and a
-    // choreography "Hero\hero.vxa" of four sets: stand (recursive,
+    // choreography "Hero\hero.vxa" of five sets: stand (recursive,
     // priority 0), walk (reflexive-recursive, 1), attack (no movement type,
-    // 3, then stand) and pain (5, then walk).
+    // 3, then stand), pain (5, then walk) and idle (0, no successor named).
     void writeHero();
 
     TempDir directory;

@@ -51,21 +51,23 @@ void expectQuatNear(const VXQuat& a, const VXQuat& b)
 
 } // namespace
 
-TEST_F(HeroTest, ReadsSetsByNameAndEchoesUnknownLines)
+TEST_F(HeroTest, ReadsSetsByNameAndEchoesOnlyUnknownSkeletonAndChoreographyLines)
 {
-    ASSERT_EQ(choreographyData.entries.size(), 4u);
+    ASSERT_EQ(choreographyData.entries.size(), 5u);
     EXPECT_EQ(choreographyData.indexOf("attack"), 2);
     EXPECT_EQ(choreographyData.indexOf("nobody"), 0);
     EXPECT_EQ(choreographyData.entries[2].nextName, "stand");
-    EXPECT_EQ(choreographyData.entries[1].nextName, "NULL");
-    EXPECT_EQ(choreographyData.entries[3].priority, 5);
     EXPECT_NE(echoed.find("# test character\n"), std::string::npos);
     EXPECT_NE(echoed.find("# hero animations\n"), std::string::npos);
     EXPECT_EQ(echoed.find("Stance_Set"), std::string::npos);
+    EXPECT_EQ(echoed.find("Next_Stance"), std::string::npos);
+    EXPECT_EQ(echoed.find("# stand"), std::string::npos);
 
     // Poses follow the skeleton's bone order, whatever the stance file's order.
     const VXVXMStanceSetData& stand = choreographyData.entries[0].set;
     ASSERT_EQ(stand.entries.size(), 3u);
+    EXPECT_EQ(stand.entries[0].movementSpeed, 10.0f);
+    EXPECT_EQ(stand.entries[0].frameId, 0);
     const VXPose& turn = *stand.entries[1].pose;
     ASSERT_EQ(turn.size(), 3u);
     EXPECT_NEAR(turn[0][1], 0.7071068f, 1e-6f);
@@ -77,12 +79,14 @@ TEST_F(HeroTest, AttackHandsOverToTheLoopingStand)
 {
     ASSERT_NE(skeleton->choreography, nullptr);
     const std::vector<VXStanceTrack*>& tracks = skeleton->choreography->tracks;
-    ASSERT_EQ(tracks.size(), 4u);
+    ASSERT_EQ(tracks.size(), 5u);
     EXPECT_EQ(skeleton->currentStance(), 0);
     EXPECT_EQ(tracks[0]->next, tracks[0]);
     EXPECT_EQ(tracks[1]->next, tracks[1]);
     EXPECT_EQ(tracks[2]->next, tracks[0]);
     EXPECT_EQ(tracks[3]->next, tracks[1]);
+    // Neither recursive nor given a successor: set 0.
+    EXPECT_EQ(tracks[4]->next, tracks[0]);
     EXPECT_EQ(tracks[2]->priority, 3);
 
     // Stand blends rest to turn over 10 updates: halfway after 5.
@@ -132,44 +136,11 @@ TEST_F(HeroTest, RequestsAreIgnoredQueuedOrSwitchedByPriority)
     EXPECT_EQ(skeleton->currentStance(), 3);
     EXPECT_EQ(skeleton->queuedTrack, nullptr);
     // Numbers outside the choreography are ignored.
-    skeleton->requestStance(4);
+    skeleton->requestStance(5);
     skeleton->requestStance(-1);
     EXPECT_EQ(skeleton->currentStance(), 3);
     advance(4);
     EXPECT_EQ(skeleton->currentStance(), 1);
-}
-
-TEST_F(AnimationFilesTest, SetWithoutSuccessorContinuesWithSetZero)
-{
-    write("a.vxc", "Bone: Root\n\tOrientation: 0 0 0\n");
-    write("once.vxm", "Stance:\n\tStance_File_Path: a.vxc\n\tMovement_Speed: 1\nStance:\n\tStance_File_Path: a.vxc\n");
-    write("loop.vxm", "Stance:\n\tStance_File_Path: a.vxc\nStance:\n\tStance_File_Path: a.vxc\nMovement_Type: Recursive\n");
-    write("c.vxa",
-          "Next_Stance: loop\n"
-          "Stance_Set: loop\nFile_Path: loop.vxm\n"
-          "Stance_Set: once\nFile_Path: once.vxm\n"
-          "Starting_Stance_Set: once\n");
-    write("s.vxs", "Bone: Root\nAnchor_Bone: Root\n");
-
-    VXVXSSkeletonData skeletonData;
-    VXVXAChoreographyManagerData choreographyData;
-    testing::internal::CaptureStdout();
-    skeletonData.parseFile("s.vxs");
-    choreographyData.skeleton = &skeletonData;
-    choreographyData.parseFile("c.vxa");
-    const std::string echoed = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(echoed.find("Next_Stance"), std::string::npos);
-    EXPECT_NE(echoed.find("Finished Parsing File"), std::string::npos);
-
-    std::unique_ptr<VXSkeleton> skeleton(VXSkeleton::create(skeletonData, choreographyData));
-    EXPECT_EQ(skeleton->currentStance(), 1);
-    skeleton->advanceStance();
-    EXPECT_EQ(skeleton->currentStance(), 0);
-
-    // Each skeleton steps tracks of its own.
-    std::unique_ptr<VXSkeleton> other(VXSkeleton::create(skeletonData, choreographyData));
-    EXPECT_EQ(other->currentStance(), 1);
-    EXPECT_NE(other->choreography->tracks[0], skeleton->choreography->tracks[0]);
 }
 
 TEST_F(AnimationFilesTest, SetWrittenAndReadBackGivesTheSamePoses)
