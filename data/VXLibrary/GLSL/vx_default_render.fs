@@ -64,9 +64,10 @@ void main()
 {
     vec3 normal = normalize(vx_eye_normal);
     vec3 to_eye = normalize(-vx_eye_position.xyz);
-    vec3 base = vx_diffuse_color.rgb * vx_texel_or_white(texture2D(vx_diffuse_texture, vx_uv));
+    vec3 texel = vx_texel_or_white(texture2D(vx_diffuse_texture, vx_uv));
+    vec3 base = vx_diffuse_color.rgb * texel;
     vec3 shine = vx_specular_color.rgb * vx_texel_or_white(texture2D(vx_specular_texture, vx_uv));
-    vec3 colour = vx_light_ambient_color.rgb * vx_ambient_color.rgb * base;
+    vec3 colour = vx_light_ambient_color.rgb * vx_ambient_color.rgb * texel;
     if (vx_spot_light[0].is_on != 0) {
         colour += vx_spot(vx_spot_light[0].change_of_view_projection_matrix, vx_spot_light[0].diffuse_color,
                           vx_spot_light[0].specular_color, vx_spot_light[0].shadow_map,
