@@ -10,16 +10,6 @@
 
 namespace {
 
-VXQuat identityQuat()
-{
-    VXQuat q;
-    q[0] = 0.0f;
-    q[1] = 0.0f;
-    q[2] = 0.0f;
-    q[3] = 1.0f;
-    return q;
-}
-
 bool inSubtree(const VXBone* top, const VXBone* bone)
 {
     if (top == bone) {
@@ -115,7 +105,7 @@ void VXSkeleton::draw(VXViewState& view, const VXShaderProgram& program)
 
 void VXSkeleton::interpolatePose(const VXPose& from, const VXPose& to, float t)
 {
-    const VXQuat identity = identityQuat();
+    const VXQuat identity = VXQuat::identity();
     const int fromCount = static_cast<int>(from.size());
     const int toCount = static_cast<int>(to.size());
     const int count = boneCount < static_cast<int>(bones.size()) ? boneCount : static_cast<int>(bones.size());

@@ -10,16 +10,6 @@
 
 namespace {
 
-VXQuat identityQuat()
-{
-    VXQuat q;
-    q[0] = 0.0f;
-    q[1] = 0.0f;
-    q[2] = 0.0f;
-    q[3] = 1.0f;
-    return q;
-}
-
 // Degrees to radians with the float pi, computed in double.
 float radians(float degrees)
 {
@@ -30,7 +20,7 @@ float radians(float degrees)
 
 VXBoneOrientation::VXBoneOrientation()
     : boneName()
-    , orientation(identityQuat())
+    , orientation(VXQuat::identity())
     , eulerDegrees(0.0f, 0.0f, 0.0f, 1.0f)
 {
 }

@@ -12,6 +12,16 @@ VXQuat::VXQuat(const VXQuat& q)
     elements[3] = q[3];
 }
 
+VXQuat VXQuat::identity()
+{
+    VXQuat q;
+    q.elements[0] = 0.0f;
+    q.elements[1] = 0.0f;
+    q.elements[2] = 0.0f;
+    q.elements[3] = 1.0f;
+    return q;
+}
+
 VXQuat VXQuat::fromAngleAxis(float angle, float ax, float ay, float az)
 {
     float h = angle * 0.5f;

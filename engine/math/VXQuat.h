@@ -17,6 +17,8 @@ public:
 
     // (sin(angle/2) * axis, cos(angle/2)); angle in radians, axis not normalised.
     static VXQuat fromAngleAxis(float angle, float ax, float ay, float az);
+    // (0, 0, 0, 1)
+    static VXQuat identity();
 
     float& x() { return elements[0]; }
     float& y() { return elements[1]; }
