@@ -42,26 +42,6 @@ void clearWindow(float grey)
 
 } // namespace
 
-TEST(VXScreenRect, KeepsTheCornersAsGivenAndTheColourOpaque)
-{
-    VXScreenRect rect;
-    EXPECT_EQ(nullptr, rect.texture);
-    EXPECT_EQ(1.0f, rect.colour.x());
-    EXPECT_EQ(1.0f, rect.colour.w());
-
-    VXTexture texture;
-    rect.setCorners(VXVec4(10, 20, 0, 0), VXVec4(110, 70, 0, 0));
-    rect.setImage(&texture, VXVec4(0.25f, 0.5f, 0.75f, 0.5f));
-    EXPECT_EQ(10.0f, rect.cornerB.x());
-    EXPECT_EQ(20.0f, rect.cornerB.y());
-    EXPECT_EQ(110.0f, rect.cornerA.x());
-    EXPECT_EQ(70.0f, rect.cornerA.y());
-    EXPECT_EQ(1.0f, rect.cornerA.w());
-    EXPECT_EQ(&texture, rect.texture);
-    EXPECT_EQ(0.75f, rect.colour.z());
-    EXPECT_EQ(1.0f, rect.colour.w());
-}
-
 TEST_F(VXRenderPassGL, TexturedScreenRectLandsWhereItsCornersSayWithItsFirstRowAtTheTop)
 {
     // Two rows: red first, then green.

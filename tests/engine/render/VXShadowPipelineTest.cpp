@@ -161,20 +161,3 @@ TEST_F(VXShadowPipelineGL, ClearedShadowMapDoesNotShadow)
     EXPECT_GT(below.r, 200);
     EXPECT_GT(beside.r, 200);
 }
-
-TEST_F(VXShadowPipelineGL, NeverRenderedShadowMapDoesNotShadow)
-{
-    render.begin();
-    render.drawPass();
-    render.end();
-    EXPECT_GT(planePixel(-16, 0).r, 200);
-    EXPECT_GT(planePixel(16, 0).r, 200);
-}
-
-TEST_F(VXShadowPipelineGL, LightThatIsOffLeavesOnlyTheAmbientColour)
-{
-    world.lights[0].on = false;
-    drawFrame();
-    EXPECT_NEAR(51, planePixel(16, 0).r, 2);
-    EXPECT_NEAR(51, planePixel(-16, 0).r, 2);
-}

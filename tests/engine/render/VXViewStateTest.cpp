@@ -29,15 +29,6 @@ protected:
 
 } // namespace
 
-TEST(VXViewState, ConstructionLeavesEveryLocationUnset)
-{
-    VXViewState view;
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(-1, view.uniformLocation[i]);
-    }
-    EXPECT_EQ(0, view.stack.depth);
-}
-
 TEST(VXViewState, CameraOnThePositiveZAxisLooksDownMinusZ)
 {
     VXViewState view;
@@ -85,24 +76,6 @@ TEST(VXViewState, ObliqueCameraMapsItsTargetOntoTheMinusZAxisAndInvertsExactly)
     }
 }
 
-TEST(VXViewState, ProjectionUsesTheFloatAspectAndWaitsForUpdateView)
-{
-    VXViewState view;
-    view.lookAt(0, 0, 10, 0, 0, 0, 0, 1, 0);
-    view.updateView();
-    view.setProjection(0.7853982f, 800, 600, 1.0f, 10000.0f);
-    EXPECT_EQ(800, view.width);
-    EXPECT_EQ(600, view.height);
-
-    VXMat4 expected;
-    expected.setPerspective(0.7853982f, 800.0f / 600.0f, 1.0f, 10000.0f);
-    EXPECT_TRUE(expected.equals(view.projection));
-    EXPECT_FLOAT_EQ(view.projection[5] / 1.3333334f, view.projection[0]);
-
-    view.updateView();
-    EXPECT_TRUE((view.projection * view.camera.view).equals(view.viewProjection));
-}
-
 TEST_F(VXViewStateGL, LightChangeTakesTheViewersEyeSpaceToTheLightsClipSpace)
 {
     VXViewState viewer;
@@ -122,27 +95,5 @@ TEST_F(VXViewStateGL, LightChangeTakesTheViewersEyeSpaceToTheLightsClipSpace)
     const VXVec4 direct = VXMat4::multiply(light.viewProjection, world);
     for (int i = 0; i < 4; ++i) {
         EXPECT_NEAR(direct[i], throughViewer[i], 1e-3f) << "component " << i;
-    }
-}
-
-TEST_F(VXViewStateGL, UploadsMultiplyTheStackTopOnTheRight)
-{
-    VXViewState view;
-    view.lookAt(0, 0, 10, 0, 0, 0, 0, 1, 0);
-    view.setProjection(1.0f, 100, 100, 1.0f, 100.0f);
-    view.updateView();
-    view.stack.push();
-    view.stack.translate(VXVec4(1, 2, 3, 1));
-    view.uploadModelView();
-    view.uploadModelViewProjection();
-    view.stack.pop();
-
-    const VXVec4 eye = apply(view.modelView, 0, 0, 0);
-    EXPECT_NEAR(1.0f, eye.x(), 1e-6f);
-    EXPECT_NEAR(2.0f, eye.y(), 1e-6f);
-    EXPECT_NEAR(-7.0f, eye.z(), 1e-6f);
-    const VXMat4 expected = view.projection * view.modelView;
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(expected[i], view.modelViewProjection[i], 1e-5f) << "element " << i;
     }
 }
