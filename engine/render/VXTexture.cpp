@@ -7,6 +7,7 @@
 #include <SDL_image.h>
 
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -75,7 +76,15 @@ void VXTexture::create(int width, int height, const VXTextureParameters* sampler
 void VXTexture::createEmpty(int width, int height, const VXTextureParameters* sampler, GLint internalFormat,
                             GLenum format, GLenum target, GLint level, GLint border, GLenum type)
 {
-    create(width, height, sampler, nullptr, internalFormat, format, target, level, border, type);
+    // GL leaves a texture made without data undefined; render targets such as
+    // shadow maps must start at their clear value, so upload zeros. 16 bytes
+    // is the widest texel GL takes (four floats), plus room for row alignment.
+    if (width <= 0 || height <= 0) {
+        create(width, height, sampler, nullptr, internalFormat, format, target, level, border, type);
+        return;
+    }
+    const std::vector<unsigned char> zeros((static_cast<size_t>(width) * 16 + 8) * static_cast<size_t>(height), 0);
+    create(width, height, sampler, zeros.data(), internalFormat, format, target, level, border, type);
 }
 
 void VXTexture::createLike(const VXTexture& other)

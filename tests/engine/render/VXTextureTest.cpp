@@ -132,6 +132,19 @@ TEST_F(VXTextureGL, CreatingAgainTakesAFreshNameAndKeepsTheOldTexture)
     EXPECT_EQ(GL_TRUE, glIsTexture(first));
 }
 
+TEST_F(VXTextureGL, EmptyFloatTargetStartsAtZero)
+{
+    // A shadow map that was never drawn into must read as its clear value.
+    VXTexture texture;
+    texture.createEmpty(37, 9, &clampNearest, GL_RG32F, GL_RG, GL_TEXTURE_2D, 0, 0, GL_UNSIGNED_BYTE);
+    std::vector<float> texels(37 * 9 * 2, -1.0f);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RG, GL_FLOAT, texels.data());
+    for (float value : texels) {
+        ASSERT_EQ(0.0f, value);
+    }
+}
+
 TEST_F(VXTextureGL, GenerateMipmapBuildsTheChainFromLevelZero)
 {
     std::vector<unsigned char> pixels(16 * 16 * 4, 200);
