@@ -1,0 +1,49 @@
+#ifndef GAME_OBJECTS_KTPATHSEARCH_H
+#define GAME_OBJECTS_KTPATHSEARCH_H
+
+#include "engine/math/VXVec4.h"
+
+// Enemies move on the 20 x 20 horizontal grid of 30-unit cells. The level
+// world owns one scratch buffer of two byte maps, shared by every search.
+const int KT_PATH_GRID_SIZE = 20;
+const float KT_CELL_SIZE = 30.0f;
+
+struct KTPathGrids {
+    unsigned char occupied[KT_PATH_GRID_SIZE][KT_PATH_GRID_SIZE];
+    unsigned char visited[KT_PATH_GRID_SIZE][KT_PATH_GRID_SIZE];
+
+    void clear();
+};
+
+// One queued cell of a breadth-first search.
+struct PathNode {
+    int x;
+    int z;
+    // 0 for the start cell, else the step code of the first move toward here.
+    int firstStep;
+};
+
+// Step codes of the first move of a path.
+namespace KTPathStep {
+const int None = 0;
+const int MinusZ = 1;
+const int PlusZ = 2;
+const int MinusX = 3;
+const int PlusX = 4;
+}
+
+// floor(coordinate / 30) clamped to 0..19: positions outside the level map to
+// the border cells, so no search leaves the maps.
+int pathCellOf(float coordinate);
+
+// The first step code of a shortest path from start to goal, 0 when the start
+// is the goal or the goal cannot be reached. Uses `grids.occupied` as given
+// and fills `grids.visited`.
+int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ);
+
+// findPathStep as a unit vector along x or z (w 1); the zero vector for 0.
+VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ);
+
+bool sameCell(float ax, float az, float bx, float bz);
+
+#endif
