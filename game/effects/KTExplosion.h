@@ -6,7 +6,7 @@
 // One slot of the explosion pool: up to MaxParticles particles, of which the
 // first `count` are in use.
 struct KTExplosion {
-    static const int MaxParticles = 100;
+    static constexpr int MaxParticles = 100;
 
     KTParticle particles[MaxParticles];
     bool active;

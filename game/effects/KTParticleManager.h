@@ -11,7 +11,7 @@ struct VXViewState;
 // starting, updating and drawing allocate nothing.
 class KTParticleManager {
 public:
-    static const int PoolSize = 100;
+    static constexpr int PoolSize = 100;
 
     KTExplosion explosions[PoolSize];
     // Where the next free-slot search begins, so slots are reused in rotation.

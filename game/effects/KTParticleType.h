@@ -9,7 +9,7 @@
 // of a fixed number of updates, each moving the colour by a constant step.
 class KTParticleType {
 public:
-    static const int FramesPerPhase = 30;
+    static constexpr int FramesPerPhase = 30;
 
     // Added to a particle's colour on each update of the phase.
     std::vector<VXVec4> colourSteps;

@@ -27,9 +27,9 @@ struct VXViewState;
 // name them.
 class KTLevelWorld {
 public:
-    static const int PathGridSide = 20;
+    static constexpr int PathGridSide = 20;
     // Two grids of PathGridSide x PathGridSide bytes: occupied, then visited.
-    static const int PathGridBytes = 2 * PathGridSide * PathGridSide;
+    static constexpr int PathGridBytes = 2 * PathGridSide * PathGridSide;
 
     int nextId;
     // Level size in 30-unit cells.
