@@ -108,24 +108,29 @@ void KTPhysicsWorld::integrate(KTPhysicsObject& object)
 void KTPhysicsWorld::searchNeighbours(KTPhysicsObject& a)
 {
     const KTPhysicsBody& bodyA = *a.body;
-    int first[3];
-    int last[3];
+    int lo[3];
+    int hi[3];
     for (int k = 0; k < 3; ++k) {
         // The +0.5 makes the range one cell longer on the upper side; the
         // extra cell on each side catches boxes filed in the next cell.
-        int lo = searchBound(std::floor(bodyA.boxMin.elements[k] / grid.cellSize + 0.5f) - 1.0);
-        int hi = searchBound(std::floor(bodyA.boxMax.elements[k] / grid.cellSize + 0.5f) + 1.0);
-        // Only offsets whose cell lies in the grid are visited: the same cells,
-        // in the same order, as testing containsCell for every offset.
-        int base = grid.cellIndex(a.position, k);
-        first[k] = std::max(base + lo, 0);
-        last[k] = std::min(base + hi, grid.cellsAlong(k) - 1);
+        lo[k] = searchBound(std::floor(bodyA.boxMin.elements[k] / grid.cellSize + 0.5f) - 1.0);
+        hi[k] = searchBound(std::floor(bodyA.boxMax.elements[k] / grid.cellSize + 0.5f) + 1.0);
+        // An offset beyond the grid's span never reaches a cell from inside
+        // it, so a box larger than the level searches no further.
+        const int span = grid.cellsAlong(k);
+        lo[k] = std::max(lo[k], -span);
+        hi[k] = std::min(hi[k], span);
     }
 
-    for (int x = first[0]; x <= last[0]; ++x) {
-        for (int y = first[1]; y <= last[1]; ++y) {
-            for (int z = first[2]; z <= last[2]; ++z) {
-                KTGridCell& cell = grid.cellAt(x, y, z);
+    // Each offset counts from A's cell as it is now: a push that moves A into
+    // the next cell moves the rest of the search with it.
+    for (int dx = lo[0]; dx <= hi[0]; ++dx) {
+        for (int dy = lo[1]; dy <= hi[1]; ++dy) {
+            for (int dz = lo[2]; dz <= hi[2]; ++dz) {
+                if (!grid.containsCell(a.position, dx, dy, dz)) {
+                    continue;
+                }
+                KTGridCell& cell = grid.cellAtPosition(a.position, dx, dy, dz);
                 const int size = cell.objects.size();
                 for (int i = 0; i < size; ++i) {
                     KTPhysicsObject* b = cell.objects[i];

@@ -5,8 +5,6 @@
 
 // The base of the player character; it adds nothing to KTGameObject.
 class KTGameCharacter : public KTGameObject {
-protected:
-    ~KTGameCharacter() = default;
 };
 
 #endif

@@ -7,12 +7,12 @@
 
 class KTLevelWorld;
 class KTPhysicsWorld;
-class VXShaderProgram;
-class VXViewState;
+struct VXShaderProgram;
+struct VXViewState;
 struct KTPhysicsObject;
 
 // The root of everything that lives in a level, tied to one physics body.
-// Objects are never deleted through this class: it has no virtual destructor.
+// The level world frees the objects it removes, through this class.
 class KTGameObject {
 public:
     KTLevelWorld* world;
@@ -36,6 +36,7 @@ public:
     virtual void draw(VXViewState* view, VXShaderProgram* program) = 0;
     virtual void applyImpulse(const VXVec4& v);
     virtual void emptyHook();
+    virtual ~KTGameObject() = default;
 
     // The steps of the shared attachToLevel, for set-ups that fill the body
     // first (blocks, enemies, AI enemies).
@@ -46,9 +47,6 @@ public:
     // The centre of the 30-unit cell holding `p` (truncated toward zero on
     // each axis); w is kept.
     static VXVec4 snapToCellCentre(const VXVec4& p);
-
-protected:
-    ~KTGameObject() = default;
 };
 
 #endif

@@ -177,3 +177,33 @@ TEST_F(KTPhysicsWorldPass, OverflowingRecordsKeepTheLastThousand)
     EXPECT_EQ(physics.collisions[0].idA, 2001);
     EXPECT_EQ(physics.collisions[1].idA, 3);
 }
+
+TEST_F(KTPhysicsWorldPass, SearchFollowsABodyPushedIntoTheNextCell)
+{
+    // A starts in cell 1; the push off the first wall carries it into cell 2,
+    // within reach of a wide wall filed in cell 4, which the search from the
+    // starting cell (cells 0 to 3) would never look at.
+    KTPhysicsObject* a = add(58, 300, 100, 15, 1, false);
+    add(36, 300, 100, 15, 0, false);
+    KTPhysicsObject* wide = add(121, 300, 100, 45, 0, false);
+
+    physics.resolveCollisions();
+    ASSERT_EQ(physics.collisions.size(), 2);
+    EXPECT_EQ(physics.collisions[1].idB, 2);
+    EXPECT_EQ(physics.collisions[1].axis, 0);
+    EXPECT_LE(a->position.x() + 15, wide->position.x() - 45);
+    EXPECT_NEAR(a->position.x(), 58 + 8.0001 - 5.0002, 1e-3);
+}
+
+TEST_F(KTPhysicsWorldPass, HugeBoxSearchEndsAndStaysInTheGrid)
+{
+    // As wide as a billion units on x and z, standing on the floor.
+    bodies.push_back(KTPhysicsBody{VXVec4(-1.0e9f, -15, -1.0e9f, 1), VXVec4(1.0e9f, 15, 1.0e9f, 1), 1, 100, 0,
+                                   true, false});
+    physics.addObject(VXVec4(300, 15, 300, 1), &bodies.back());
+    add(585, 15, 585, 15, 0, false);
+    physics.resolveCollisions();
+    // The far corner is reached, and the pass returns.
+    ASSERT_EQ(physics.collisions.size(), 1);
+    EXPECT_EQ(physics.collisions[0].idB, 1);
+}

@@ -1,0 +1,278 @@
+#include "game/level/KTLevelWorld.h"
+
+#include <cmath>
+#include <cstring>
+#include <iostream>
+
+#include "engine/math/VXQuat.h"
+#include "engine/model/VXOBJData.h"
+#include "engine/render/VXViewState.h"
+#include "game/level/KTLevelFileReader.h"
+#include "game/level/KTPhysicsWorld.h"
+#include "game/objects/KTGameObject.h"
+#include "game/objects/KTMainCharacter.h"
+#include "game/start/KTAssets.h"
+#include "game/ui/KTStatusFlash.h"
+
+namespace {
+
+const float CellSize = 30.0f;
+// The chain pass runs when the counter has reached this, every 11th update.
+const int ChainInterval = 10;
+const float ExplosionScaleDecay = 0.985f;
+const float ExplosionDamping = 0.95f;
+const float HelpSignSpin = 0.01f;
+const int HelpFlashFrames = 240;
+const float HelpSignExplosionSpeed = 5.0f;
+const int HelpSignExplosionCount = 50;
+
+} // namespace
+
+float KTLevelWorld::helpSignAngle = 0.0f;
+
+KTLevelWorld::KTLevelWorld(KTLevelScene* owner)
+    : nextId(0),
+      sizeX(0),
+      sizeY(0),
+      sizeZ(0),
+      physics(nullptr),
+      player(nullptr),
+      scriptReader(nullptr),
+      scene(owner),
+      pathGrids(nullptr),
+      chainCounter(0),
+      hudFlashes(nullptr)
+{
+}
+
+KTLevelWorld::~KTLevelWorld()
+{
+    for (auto& entry : objectMap) {
+        if (entry.second != player) {
+            delete entry.second;
+        }
+    }
+    for (KTGameObject* object : removedObjects) {
+        delete object->physicsObject;
+        delete object;
+    }
+    delete scriptReader;
+    delete[] pathGrids;
+}
+
+void KTLevelWorld::init(KTPhysicsWorld* physicsWorld, int cellsX, int cellsY, int cellsZ,
+                        KTMainCharacter* playerCharacter, std::string levelName)
+{
+    (void)levelName;
+    sizeX = cellsX;
+    sizeY = cellsY;
+    sizeZ = cellsZ;
+    physics = physicsWorld;
+    nextId = 0;
+    player = playerCharacter;
+    delete[] pathGrids;
+    pathGrids = new unsigned char[PathGridBytes];
+    std::memset(pathGrids, 0, PathGridBytes);
+    delete scriptReader;
+    scriptReader = new KTLevelFileReader();
+    scriptReader->levelWorld = this;
+    chainCounter = 0;
+}
+
+void KTLevelWorld::update()
+{
+    std::cout << "UPDATING" << std::endl;
+    if (physics != nullptr) {
+        physics->resolveCollisions();
+    }
+    // The pass has refiled every cell, so none still names a removed object.
+    freeRemovedObjects();
+
+    // Objects created during the loop have higher ids and are updated too.
+    for (auto it = objectMap.begin(); it != objectMap.end(); ++it) {
+        it->second->update();
+    }
+
+    handleCollisions();
+
+    if (chainCounter < ChainInterval) {
+        chainCounter += 1;
+    } else {
+        chainExplosionPass();
+        chainCounter = 0;
+    }
+
+    if (physics != nullptr) {
+        physics->collisions.clear();
+    }
+    removeDeadObjects();
+
+    std::cout << "UPDATING PARTICLE MANAGER" << std::endl;
+    particles.update();
+    std::cout << "FINISHING UPDATING PARTICLE MANAGER" << std::endl;
+    std::cout << "FINISH UPDATING" << std::endl;
+
+    updateHelpSigns();
+}
+
+void KTLevelWorld::updateHelpSigns()
+{
+    if (player == nullptr) {
+        return;
+    }
+    for (KTHelpSign& sign : helpSigns) {
+        VXVec4 d = player->position - sign.position;
+        float distanceSquared = d.x() * d.x() + d.y() * d.y() + d.z() * d.z();
+        if (!(distanceSquared < sign.radius * sign.radius) || !sign.active) {
+            continue;
+        }
+        if (hudFlashes != nullptr) {
+            hudFlashes[0].start(VXVec4(-1.0f, -1.0f, 0.0f, 1.0f), VXVec4(1.0f, -0.5f, 0.0f, 1.0f), sign.texture,
+                                HelpFlashFrames);
+        }
+        sign.active = false;
+        createExplosion(sign.position, HelpSignExplosionSpeed, HelpSignExplosionCount);
+    }
+}
+
+void KTLevelWorld::draw(VXViewState* view, VXShaderProgram* program)
+{
+    std::cout << "DRAWING" << std::endl;
+    drawObjects(view, program);
+    drawFloor(view, program);
+    particles.draw(view, program);
+    std::cout << "FINISH DRAWING" << std::endl;
+}
+
+void KTLevelWorld::drawObjects(VXViewState* view, VXShaderProgram* program)
+{
+    helpSignAngle += HelpSignSpin;
+    for (auto& entry : objectMap) {
+        entry.second->draw(view, program);
+    }
+
+    VXOBJData* symbol = assets().helpSymbol;
+    if (symbol == nullptr || view == nullptr || program == nullptr) {
+        return;
+    }
+    VXQuat spin;
+    spin.x() = 0.0f;
+    spin.y() = std::sin(helpSignAngle / 2.0f);
+    spin.z() = 0.0f;
+    spin.w() = std::cos(helpSignAngle / 2.0f);
+    for (const KTHelpSign& sign : helpSigns) {
+        if (!sign.active) {
+            continue;
+        }
+        view->stack.push();
+        view->stack.translate(sign.position);
+        view->stack.rotate(spin);
+        view->uploadModelViewProjection();
+        view->uploadModelView();
+        symbol->draw(program);
+        view->stack.pop();
+    }
+}
+
+void KTLevelWorld::drawFloor(VXViewState* view, VXShaderProgram* program)
+{
+    VXOBJData* tile = assets().defaultTile;
+    if (tile == nullptr || view == nullptr || program == nullptr) {
+        return;
+    }
+    // A negative size has no floor (compared unsigned it would mean billions of tiles).
+    const int tilesX = sizeX > 0 ? sizeX : 0;
+    const int tilesZ = sizeZ > 0 ? sizeZ : 0;
+    for (int i = 0; i < tilesX; ++i) {
+        for (int k = 0; k < tilesZ; ++k) {
+            view->stack.push();
+            view->stack.translate(VXVec4(i * CellSize, 0.0f, k * CellSize, 1.0f));
+            view->uploadModelViewProjection();
+            view->uploadModelView();
+            tile->draw(program);
+            view->stack.pop();
+        }
+    }
+}
+
+void KTLevelWorld::clear()
+{
+    chainQueue.clear();
+    nextChainQueue.clear();
+    for (auto& entry : objectMap) {
+        if (player == nullptr || entry.second->objectId != player->objectId) {
+            queueRemoval(entry.first);
+        }
+    }
+    removeDeadObjects();
+    helpSigns.clear();
+}
+
+void KTLevelWorld::removeDeadObjects()
+{
+    removalList.sort();
+    bool first = true;
+    int previous = 0;
+    for (int id : removalList) {
+        if (!first && id == previous) {
+            continue;
+        }
+        first = false;
+        previous = id;
+        auto it = objectMap.find(id);
+        if (it == objectMap.end() || it->second == player) {
+            continue;
+        }
+        KTGameObject* object = it->second;
+        if (object->physicsObject != nullptr && object->physicsWorld != nullptr) {
+            object->physicsWorld->objects.erase(object->physicsObject->node);
+        }
+        objectMap.erase(it);
+        removedObjects.push_back(object);
+    }
+    spareRemovalNodes.splice(spareRemovalNodes.end(), removalList);
+}
+
+void KTLevelWorld::freeRemovedObjects()
+{
+    for (KTGameObject* object : removedObjects) {
+        delete object->physicsObject;
+        delete object;
+    }
+    removedObjects.clear();
+}
+
+void KTLevelWorld::createExplosion(VXVec4 position, float speed, int count)
+{
+    KTExplosion* explosion = particles.findFreeExplosion();
+    if (explosion == nullptr) {
+        std::cout << "DID NOT CREATE EXPLOSION" << std::endl;
+        return;
+    }
+    particles.startExplosion(explosion, count, position, speed, ExplosionScaleDecay, ExplosionDamping);
+}
+
+int KTLevelWorld::insertObject(KTGameObject* object)
+{
+    int id = nextId;
+    objectMap[id] = object;
+    object->objectId = id;
+    nextId += 1;
+    return id;
+}
+
+void KTLevelWorld::queueRemoval(int id)
+{
+    if (spareRemovalNodes.empty()) {
+        removalList.push_back(id);
+        return;
+    }
+    removalList.splice(removalList.end(), spareRemovalNodes, spareRemovalNodes.begin());
+    removalList.back() = id;
+}
+
+KTGameObject* KTLevelWorld::findObject(int id) const
+{
+    auto it = objectMap.find(id);
+    return it != objectMap.end() ? it->second : nullptr;
+}

@@ -1,0 +1,110 @@
+#ifndef GAME_LEVEL_KTLEVELWORLD_H
+#define GAME_LEVEL_KTLEVELWORLD_H
+
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/math/VXVec4.h"
+#include "game/effects/KTParticleManager.h"
+#include "game/level/KTHelpSign.h"
+
+class KTGameObject;
+class KTLevelFileReader;
+class KTLevelScene;
+class KTMainCharacter;
+class KTPhysicsWorld;
+struct KTStatusFlash;
+struct VXShaderProgram;
+struct VXViewState;
+
+// Everything that lives in the current level: the objects by id, the ids to
+// remove at the end of the frame, the explosion pool, the help signs and the
+// chain-explosion queues. Its update runs the frame's game logic in a fixed
+// order. The world owns the objects in its map, except the player: removed
+// objects are freed after the next physics pass, once no grid cell can still
+// name them.
+class KTLevelWorld {
+public:
+    static constexpr int PathGridSide = 20;
+    // Two grids of PathGridSide x PathGridSide bytes: occupied, then visited.
+    static constexpr int PathGridBytes = 2 * PathGridSide * PathGridSide;
+
+    int nextId;
+    // Level size in 30-unit cells.
+    int sizeX;
+    int sizeY;
+    int sizeZ;
+    // Not owned.
+    KTPhysicsWorld* physics;
+    // Not owned; also an entry of the map, never removed.
+    KTMainCharacter* player;
+    KTLevelFileReader* scriptReader;
+    // Iterated in ascending id order.
+    std::map<int, KTGameObject*> objectMap;
+    std::list<int> removalList;
+    KTParticleManager particles;
+    KTLevelScene* scene;
+    std::vector<KTHelpSign> helpSigns;
+    // The enemies' path-search scratch grids.
+    unsigned char* pathGrids;
+    // Blocks destroyed by chaining blasts, waiting to explode.
+    std::vector<int> chainQueue;
+    // Blocks destroyed by the chain explosions now running.
+    std::vector<int> nextChainQueue;
+    // Updates since the last chain pass, 0..10.
+    int chainCounter;
+    // The HUD's overlay images, set by the scene; help signs show in flash 0.
+    // Null: help signs are used up without showing anything.
+    KTStatusFlash* hudFlashes;
+
+    // The help symbols' common spin angle, advanced by every draw.
+    static float helpSignAngle;
+
+    explicit KTLevelWorld(KTLevelScene* scene);
+    // Frees the objects it still holds (not the player). Their physics
+    // objects stay with the physics world, which must not run again.
+    ~KTLevelWorld();
+    KTLevelWorld(const KTLevelWorld&) = delete;
+    KTLevelWorld& operator=(const KTLevelWorld&) = delete;
+
+    void init(KTPhysicsWorld* physics, int sizeX, int sizeY, int sizeZ, KTMainCharacter* player,
+              std::string levelName);
+    void update();
+    void draw(VXViewState* view, VXShaderProgram* program);
+    void drawObjects(VXViewState* view, VXShaderProgram* program);
+    void drawFloor(VXViewState* view, VXShaderProgram* program);
+    // Everything but the player goes; ids keep counting.
+    void clear();
+    void removeDeadObjects();
+    void createExplosion(VXVec4 position, float speed, int count);
+    void updateHelpSigns();
+    void handleCollisions();
+
+    // Strikes the cells around `position` up to `extent` cells away on each
+    // axis, never the position's own cell. Blocks destroyed with `chain` on
+    // are appended to `queue`.
+    void blastCells(std::vector<int>& queue, VXVec4 position, VXVec4 extent, bool chain);
+    void blastAround(std::vector<int>& queue, VXVec4 position, bool chain);
+    void blastCell(std::vector<int>& queue, VXVec4 position, int dx, int dy, int dz, bool chain);
+    void chainExplosionPass();
+
+    // Enters `object` under the next id and gives it that id; the caller then
+    // runs the object's set-up, which takes the matching body id.
+    int insertObject(KTGameObject* object);
+    // Any number of times per frame; the removal takes the object out once.
+    void queueRemoval(int id);
+    // Null when no object has that id.
+    KTGameObject* findObject(int id) const;
+
+private:
+    // Nodes of emptied removal lists, reused so that queuing allocates nothing.
+    std::list<int> spareRemovalNodes;
+    // Out of the map and the physics list, freed after the next physics pass.
+    std::vector<KTGameObject*> removedObjects;
+
+    void freeRemovedObjects();
+};
+
+#endif

@@ -1,0 +1,68 @@
+#include "game/objects/KTBlock.h"
+
+#include "engine/model/VXOBJData.h"
+#include "engine/render/VXViewState.h"
+#include "game/objects/KTPhysicsKind.h"
+#include "game/start/KTAssets.h"
+
+KTBlock::KTBlock()
+    : blockType(0), hitPoints(1), destroyed(false)
+{
+}
+
+void KTBlock::setUp(KTPhysicsWorld* physics, int type, KTLevelWorld* level)
+{
+    orientation = VXQuat::fromAngleAxis(0.0f, 0.0f, 0.0f, 1.0f);
+    body.boxMin = VXVec4(-15.0f, -15.0f, -15.0f, 1.0f);
+    body.boxMax = VXVec4(15.0f, 15.0f, 15.0f, 1.0f);
+    body.collides = true;
+    body.falls = false;
+    body.inverseMass = 0.0f;
+    body.kind = KTPhysicsKind::ofBlockType(type);
+    position = snapToCellCentre(position);
+    attachBody(physics, level);
+    blockType = type;
+    hitPoints = 1;
+    destroyed = false;
+}
+
+void KTBlock::draw(VXViewState* view, VXShaderProgram* program)
+{
+    VXOBJData* model = modelOfType(blockType);
+    if (model == nullptr || view == nullptr || program == nullptr) {
+        return;
+    }
+    view->stack.push();
+    view->stack.translate(position);
+    view->stack.rotate(orientation);
+    view->uploadModelViewProjection();
+    view->uploadModelView();
+    model->draw(program);
+    view->stack.pop();
+}
+
+VXOBJData* KTBlock::modelOfType(int type)
+{
+    KTAssets& shared = assets();
+    switch (type) {
+    case 0:
+    case 10:
+        return shared.redBlock;
+    case 1:
+        return shared.blueBlock;
+    case 2:
+        return shared.greenBlock;
+    case 3:
+        return shared.yellowBlock;
+    case 5:
+        return shared.blackBlock;
+    case 6:
+        return shared.goalBlock;
+    case 11:
+        return shared.purpleBlock;
+    case 12:
+        return shared.acidBlock;
+    default:
+        return shared.defaultBlock;
+    }
+}

@@ -1,0 +1,28 @@
+#ifndef GAME_OBJECTS_KTBLOCK_H
+#define GAME_OBJECTS_KTBLOCK_H
+
+#include "game/objects/KTGameObject.h"
+
+class VXOBJData;
+
+// One static coloured cube of 30 units, centred in its grid cell.
+class KTBlock : public KTGameObject {
+public:
+    int blockType;
+    // The block breaks at 0 or below.
+    int hitPoints;
+    // Set when the block breaks, so that it breaks only once.
+    bool destroyed;
+
+    KTBlock();
+
+    // The block's set-up after its insertion into the level world: body of
+    // the type's kind, snapped to the centre of its cell.
+    void setUp(KTPhysicsWorld* physicsWorld, int type, KTLevelWorld* world);
+    void draw(VXViewState* view, VXShaderProgram* program) override;
+
+    // Null while the models are not loaded.
+    static VXOBJData* modelOfType(int type);
+};
+
+#endif
