@@ -6,7 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "game/audio/KTSoundTable.h"
+#include "game/effects/KTParticleManager.h"
+#include "game//audio/KTSoundTable.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTBlock.h"
@@ -47,6 +48,7 @@ protected:
 
     LevelWorldTest()
     {
+        createParticleManager();
         physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(600, 600, 600, 1)}, VXVec4(0, -0.3f, 0, 1));
         world.reset(new KTLevelWorld(nullptr));
         world->init(&physics, 20, 5, 20, &player, "test level");
