@@ -1,33 +1,158 @@
 #include "game/level/KTLevelFileReader.h"
 
-// The script language is being filled in; for now every line is ignored.
+#include <iostream>
+
+#include "engine/text/VXTextConversions.h"
+#include "engine/text/VXTokenizer.h"
+
+namespace {
+
+// Blank, tab, comma, '=' and ':' separate words, so "x = 5", "x:5" and
+// "x,5" all read as x and 5.
+VXCharacterClassTable scriptClasses()
+{
+    VXCharacterClassTable table;
+    for (int i = 0; i < 256; ++i) {
+        table.classOf[i] = VXCharacterClassTable::Token;
+    }
+    table.classOf[0] = VXCharacterClassTable::End;
+    table.classOf[static_cast<unsigned char>('\n')] = VXCharacterClassTable::End;
+    for (char c : { ' ', '\t', ',', '=', ':' }) {
+        table.classOf[static_cast<unsigned char>(c)] = VXCharacterClassTable::Delimiter;
+    }
+    return table;
+}
+
+// Before the first Height line of the first file: the world's height in cells.
+const int DefaultHeight = 5;
+
+} // namespace
+
 KTLevelFileReader::KTLevelFileReader()
-    : levelWorld(nullptr), length(30), width(30), height(5), counter(0),
-      cursorX(0), cursorY(0), cursorZ(0), loopCount(0)
+    : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
+      height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
+      loopDepth(0), loopRepetitions(0), loopLimitReported(false)
 {
 }
 
 void KTLevelFileReader::beginParse(std::string path)
 {
     (void)path;
-}
-
-void KTLevelFileReader::parseLine(std::string line)
-{
-    (void)line;
-}
-
-void KTLevelFileReader::print(std::string prefix)
-{
-    (void)prefix;
-}
-
-void KTLevelFileReader::endParse()
-{
+    characterClasses = scriptClasses();
+    cursorX = cursorY = cursorZ = 0;
+    loopCount = 0;
+    counter = 0;
+    length = 30;
+    width = 30;
+    loopDepth = 0;
+    loopRepetitions = 0;
+    loopLimitReported = false;
 }
 
 int KTLevelFileReader::evaluate(const std::string& word) const
 {
-    (void)word;
-    return 0;
+    if (word == "loop_count") {
+        return loopCount;
+    }
+    if (word == "x") {
+        return cursorX;
+    }
+    if (word == "y") {
+        return cursorY;
+    }
+    if (word == "z") {
+        return cursorZ;
+    }
+    if (word.size() > 2 && (word[0] == 'x' || word[0] == 'y' || word[0] == 'z')
+        && (word[1] == '-' || word[1] == '+')) {
+        int base = word[0] == 'x' ? cursorX : (word[0] == 'y' ? cursorY : cursorZ);
+        // The rest groups to the right: x-y-2 is x - (y - 2). Wrap rather
+        // than overflow on absurd values.
+        long long rest = evaluate(word.substr(2));
+        long long value = word[1] == '-' ? base - rest : base + rest;
+        return static_cast<int>(static_cast<unsigned int>(value));
+    }
+    return parseInt(word);
+}
+
+void KTLevelFileReader::echo(const std::string& textWithNewline)
+{
+    std::cout << textWithNewline << "\n" << std::flush;
+}
+
+void KTLevelFileReader::parseLine(std::string line)
+{
+    VXTokenizer tokenizer;
+    tokenizer.setTable(&characterClasses);
+    tokenizer.setText(&line);
+    std::string command = tokenizer.nextToken();
+
+    if (command == "Level") {
+        levelName = tokenizer.restOfLine();
+    } else if (command == "Length" || command == "length") {
+        length = parseInt(tokenizer.nextToken());
+    } else if (command == "Width" || command == "width") {
+        width = parseInt(tokenizer.nextToken());
+    } else if (command == "Height" || command == "height") {
+        height = parseInt(tokenizer.nextToken());
+    } else if (command == "x") {
+        cursorX = evaluate(tokenizer.nextToken());
+    } else if (command == "y") {
+        cursorY = evaluate(tokenizer.nextToken());
+    } else if (command == "z") {
+        cursorZ = evaluate(tokenizer.nextToken());
+    } else if (command == "For" || command == "for") {
+        runLoop(tokenizer);
+    } else if (command == "Increment_Counter") {
+        counter += parseInt(tokenizer.nextToken());
+    } else if (command == "Store_Integer") {
+        std::string name = tokenizer.nextToken();
+        namedIntegers[name] = parseInt(tokenizer.nextToken());
+    } else {
+        // setText appended the newline, so every echoed line is followed by
+        // an empty one.
+        echo(line);
+    }
+}
+
+void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
+{
+    int start = parseInt(tokenizer.nextToken());
+    std::string word = tokenizer.nextToken();
+    if (word == "To" || word == "to") {
+        word = tokenizer.nextToken();
+    }
+    int end = evaluate(word);
+    // The body is the next line of the file, consumed whatever the bounds.
+    std::string body = readLine();
+    if (loopDepth >= MaxLoopDepth) {
+        std::cout << "LOOP NESTED TOO DEEPLY: " << body << std::endl;
+        return;
+    }
+    ++loopDepth;
+    for (long long i = start; i < end; ++i) {
+        if (loopRepetitions >= MaxLoopRepetitions) {
+            if (!loopLimitReported) {
+                std::cout << "TOO MANY LOOP REPETITIONS IN LEVEL " << levelName << std::endl;
+                loopLimitReported = true;
+            }
+            break;
+        }
+        ++loopRepetitions;
+        loopCount = static_cast<int>(i);
+        parseLine(body);
+    }
+    --loopDepth;
+}
+
+void KTLevelFileReader::print(std::string prefix)
+{
+    std::cout << prefix << "Level: " << levelName << std::endl;
+    std::cout << prefix << "\tLength: " << length << std::endl;
+    std::cout << prefix << "\tWidth: " << width << std::endl;
+    std::cout << prefix << "\tCounter: " << counter << std::endl;
+}
+
+void KTLevelFileReader::endParse()
+{
 }

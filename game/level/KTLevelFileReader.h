@@ -35,6 +35,20 @@ public:
     void endParse() override;
 
     int evaluate(const std::string& word) const;
+
+    // Guards against scripts that would stall the game: loops nested deeper
+    // than this are not run, and a file carries out at most this many loop
+    // repetitions in all.
+    static const int MaxLoopDepth = 64;
+    static const long MaxLoopRepetitions = 1000000;
+
+private:
+    void runLoop(struct VXTokenizer& tokenizer);
+    void echo(const std::string& textWithNewline);
+
+    int loopDepth;
+    long loopRepetitions;
+    bool loopLimitReported;
 };
 
 #endif

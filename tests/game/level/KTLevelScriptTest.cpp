@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+#include "game/level/KTLevelFileReader.h"
+#include "game/level/KTLevelReader.h"
+
+namespace {
+
+class LevelScript : public ::testing::Test {
+protected:
+    TempDir dir;
+    KTLevelFileReader reader;
+
+    void run(const std::string& script)
+    {
+        reader.parseFile(dir.write("level.txt", script));
+    }
+
+    std::string runCapturing(const std::string& script)
+    {
+        testing::internal::CaptureStdout();
+        run(script);
+        return testing::internal::GetCapturedStdout();
+    }
+};
+
+} // namespace
+
+TEST_F(LevelScript, CursorArithmeticGroupsToTheRight)
+{
+    run("x 4\ny x+2\nz y-1\n");
+    EXPECT_EQ(reader.cursorX, 4);
+    EXPECT_EQ(reader.cursorY, 6);
+    EXPECT_EQ(reader.cursorZ, 5);
+
+    run("x 10\ny 3\nz x-y-2\n");
+    EXPECT_EQ(reader.cursorZ, 9);
+    run("x = 3\ny:2\nz,x+y\n");
+    EXPECT_EQ(reader.cursorZ, 5);
+    // No suffix on loop_count, and named integers are never read back.
+    run("Store_Integer lives 3\nx lives\ny loop_count+1\n");
+    EXPECT_EQ(reader.cursorX, 0);
+    EXPECT_EQ(reader.cursorY, 0);
+    EXPECT_EQ(reader.namedIntegers["lives"], 3);
+    EXPECT_EQ(reader.evaluate("-3"), -3);
+    EXPECT_EQ(reader.evaluate(""), 0);
+}
+
+TEST_F(LevelScript, LoopsRunTheirBodyLineWithAnExclusiveEnd)
+{
+    run("For 2 To 5\nx loop_count\n");
+    EXPECT_EQ(reader.cursorX, 4);
+    EXPECT_EQ(reader.loopCount, 4);
+
+    run("x 3\nFor 0 to x\nIncrement_Counter 1\n");
+    EXPECT_EQ(reader.counter, 3);
+    // The start is a plain number, never the cursor.
+    run("x 3\nFor x to 3\nIncrement_Counter 1\n");
+    EXPECT_EQ(reader.counter, 3);
+    // An empty range still consumes its body.
+    run("For 5 To 5\nx 9\ny 7\n");
+    EXPECT_EQ(reader.cursorX, 0);
+    EXPECT_EQ(reader.cursorY, 7);
+}
+
+TEST_F(LevelScript, NestedLoopsConsumeOneLinePerRepetition)
+{
+    // The outer body is a loop line; it reads its own body from the file on
+    // each of the outer loop's three repetitions.
+    run("For 0 To 3\nFor 0 To 2\nIncrement_Counter 1\nIncrement_Counter 10\nIncrement_Counter 100\n");
+    EXPECT_EQ(reader.counter, 222);
+}
+
+TEST_F(LevelScript, ALoopAtTheEndOfTheFileEchoesAnEmptyBody)
+{
+    std::string out = runCapturing("For 0 To 2");
+    EXPECT_EQ(out, "\n\n\n\n");
+}
+
+TEST_F(LevelScript, RunawayLoopsAreCutShort)
+{
+    std::string out = runCapturing("For 0 To 2000000000\nIncrement_Counter 1\n");
+    EXPECT_EQ(reader.counter, KTLevelFileReader::MaxLoopRepetitions);
+    EXPECT_NE(out.find("TOO MANY LOOP REPETITIONS"), std::string::npos);
+
+    std::string deep;
+    for (int i = 0; i < 5000; ++i) {
+        deep += "For 0 To 1\n";
+    }
+    deep += "Increment_Counter 1\n";
+    testing::internal::CaptureStdout();
+    run(deep);
+    std::string deepOut = testing::internal::GetCapturedStdout();
+    // Past the depth limit a loop line is skipped with its body; the rest of
+    // the file reads on as ordinary lines.
+    EXPECT_NE(deepOut.find("LOOP NESTED TOO DEEPLY"), std::string::npos);
+    EXPECT_LE(reader.counter, 1);
+}
+
+TEST_F(LevelScript, SizesNamesAndEchoes)
+{
+    std::string out = runCapturing("Level   Two  Words Here   \nWidth=12\nLength 12.5\nLENGTH 20\nheight 4\n");
+    EXPECT_EQ(reader.levelName, "Two  Words Here");
+    EXPECT_EQ(reader.width, 12);
+    EXPECT_EQ(reader.length, 12);
+    EXPECT_EQ(reader.height, 4);
+    EXPECT_EQ(out, "LENGTH 20\n\n\n\n");
+
+    // A second file starts from a fresh cursor and extent but keeps height
+    // and name until it sets them.
+    run("x 5\nIncrement_Counter 2\n");
+    EXPECT_EQ(reader.cursorX, 5);
+    run("y 1\n");
+    EXPECT_EQ(reader.cursorX, 0);
+    EXPECT_EQ(reader.counter, 0);
+    EXPECT_EQ(reader.length, 30);
+    EXPECT_EQ(reader.width, 30);
+    EXPECT_EQ(reader.height, 4);
+    EXPECT_EQ(reader.levelName, "Two  Words Here");
+}
+
+TEST(LevelScriptStart, HeightStartsAtTheWorldHeight)
+{
+    KTLevelFileReader reader;
+    EXPECT_EQ(reader.height, 5);
+}
+
+TEST(LevelList, EveryLineIsOneNameTakenWhole)
+{
+    TempDir dir;
+    KTLevelReader reader;
+    reader.parseFile(dir.write("list.txt", " a b ,c\td \n\nlast\n"));
+    ASSERT_EQ(reader.fileNames.size(), 4u);
+    EXPECT_EQ(reader.fileNames[0], " a b ,c\td ");
+    EXPECT_EQ(reader.fileNames[1], "");
+    EXPECT_EQ(reader.fileNames[2], "last");
+    EXPECT_EQ(reader.fileNames[3], "");
+
+    KTLevelReader noNewline;
+    noNewline.parseFile(dir.write("three.txt", "one\ntwo\r\nthree"));
+    ASSERT_EQ(noNewline.fileNames.size(), 3u);
+    EXPECT_EQ(noNewline.fileNames[1], "two");
+    EXPECT_EQ(noNewline.fileNames[2], "three");
+}
+
+TEST(LevelList, AMissingListLeavesNoNames)
+{
+    KTLevelReader reader;
+    testing::internal::CaptureStdout();
+    reader.parseFile("no such folder/Level List.txt");
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Unable to open file: "), std::string::npos);
+    EXPECT_TRUE(reader.fileNames.empty());
+}
