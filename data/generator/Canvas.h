@@ -16,10 +16,8 @@ struct Colour {
     double r, g, b;
 };
 
-// Label ink: menu item labels only, so that tests can find them. Every
-// other element of a page keeps at least one channel below LABEL_FLOOR.
+// Label ink: menu item labels only (see LABEL_INK_FLOOR).
 const Colour LABEL_INK{1.0, 1.0, 1.0};
-const int LABEL_FLOOR = 248;
 const Colour TITLE_GOLD{1.0, 0.78, 0.3};
 const Colour BODY_TEXT{0.78, 0.84, 0.92};
 const Colour OUTLINE{0.03, 0.04, 0.09};

@@ -19,6 +19,9 @@ const int DIGIT_WIDTH = 40;
 const int DIGIT_HEIGHT = 60;
 const int HEART_SIZE = 128;
 const int SAMPLE_RATE = 22050;
+// Menu item labels are drawn in pure white and nothing else on a page has
+// all three channels at or above this, so the labels can be found.
+const int LABEL_INK_FLOOR = 248;
 
 // Corners in screen coordinates: x and y in -1..1, y up.
 struct MenuItem {
