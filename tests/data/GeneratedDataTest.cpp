@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -223,6 +224,45 @@ TEST(GeneratedData, EffectsAreShortAndTheLiftGrainShortest)
     WavInfo lift;
     ASSERT_TRUE(readWav(hostPath("Data\\Sounds\\Elevator\\ElevatorUp.wav"), lift));
     EXPECT_LE(lift.seconds(), 0.030);
+}
+
+TEST(GeneratedData, EffectsStartAndEndInSilenceSoTheyDoNotClick)
+{
+    for (const std::string& path : soundFiles()) {
+        WavInfo info;
+        ASSERT_TRUE(readWav(hostPath(path), info)) << path;
+        ASSERT_FALSE(info.samples.empty()) << path;
+        EXPECT_LE(std::abs(info.samples.front()), 64) << path;
+        EXPECT_LE(std::abs(info.samples.back()), 64) << path;
+    }
+}
+
+namespace {
+
+double rms(const std::vector<int16_t>& samples, size_t from, size_t count)
+{
+    double sum = 0.0;
+    for (size_t i = from; i < from + count && i < samples.size(); ++i) {
+        sum += static_cast<double>(samples[i]) * samples[i];
+    }
+    return count > 0 ? std::sqrt(sum / count) : 0.0;
+}
+
+} // namespace
+
+TEST(GeneratedData, MusicFadesOutInsteadOfStoppingDead)
+{
+    for (const datagen::MusicTrack& track : datagen::musicTracks()) {
+        WavInfo info;
+        ASSERT_TRUE(readWav(track.path, info)) << track.path;
+        const size_t second = static_cast<size_t>(info.rate);
+        ASSERT_GT(info.samples.size(), 40 * second);
+        const double middle = rms(info.samples, info.samples.size() / 2, 5 * second);
+        const double tail = rms(info.samples, info.samples.size() - second / 2, second / 2);
+        EXPECT_GT(middle, 1000.0) << track.path;
+        EXPECT_LT(tail, middle * 0.05) << track.path;
+        EXPECT_LE(std::abs(info.samples.back()), 64) << track.path;
+    }
 }
 
 TEST(GeneratedData, MusicTracksAreLongAndEachInItsOwnKeyAndTempo)

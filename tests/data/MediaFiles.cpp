@@ -91,6 +91,7 @@ bool readWav(const std::string& path, WavInfo& info)
                 for (size_t i = 0; i + 1 < size; i += 2) {
                     const int16_t sample = static_cast<int16_t>(little(bytes, body + i, 2));
                     info.peak = std::max(info.peak, std::abs(static_cast<int>(sample)));
+                    info.samples.push_back(sample);
                 }
             }
             return true;

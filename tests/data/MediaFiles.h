@@ -1,6 +1,7 @@
 #ifndef TESTS_DATA_MEDIAFILES_H
 #define TESTS_DATA_MEDIAFILES_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ struct WavInfo {
     int bits = 0;
     size_t frames = 0;
     int peak = 0;        // largest absolute 16-bit sample
+    std::vector<int16_t> samples;   // 16-bit files only, channels interleaved
     double seconds() const { return rate > 0 ? static_cast<double>(frames) / rate : 0.0; }
 };
 // Parses the RIFF chunks; false when the file is no complete RIFF/WAVE.
