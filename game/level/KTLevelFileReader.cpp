@@ -11,13 +11,8 @@ namespace {
 // "x,5" all read as x and 5.
 VXCharacterClassTable scriptClasses()
 {
-    VXCharacterClassTable table;
-    for (int i = 0; i < 256; ++i) {
-        table.classOf[i] = VXCharacterClassTable::Token;
-    }
-    table.classOf[0] = VXCharacterClassTable::End;
-    table.classOf[static_cast<unsigned char>('\n')] = VXCharacterClassTable::End;
-    for (char c : { ' ', '\t', ',', '=', ':' }) {
+    VXCharacterClassTable table = VXCharacterClassTable::makeBlankDelimited();
+    for (char c : { ',', '=', ':' }) {
         table.classOf[static_cast<unsigned char>(c)] = VXCharacterClassTable::Delimiter;
     }
     return table;

@@ -7,12 +7,9 @@ namespace {
 // Only NUL and newline end a name; nothing delimits.
 VXCharacterClassTable wholeLineClasses()
 {
-    VXCharacterClassTable table;
-    for (int i = 0; i < 256; ++i) {
-        table.classOf[i] = VXCharacterClassTable::Token;
-    }
-    table.classOf[0] = VXCharacterClassTable::End;
-    table.classOf[static_cast<unsigned char>('\n')] = VXCharacterClassTable::End;
+    VXCharacterClassTable table = VXCharacterClassTable::makeBlankDelimited();
+    table.classOf[static_cast<unsigned char>(' ')] = VXCharacterClassTable::Token;
+    table.classOf[static_cast<unsigned char>('\t')] = VXCharacterClassTable::Token;
     return table;
 }
 
