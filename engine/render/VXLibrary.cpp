@@ -18,6 +18,8 @@ VXShaderProgram* screenRenderProgram = nullptr;
 VXOBJData* cubeBackgroundModel = nullptr;
 VXOBJData* markerModel = nullptr;
 
+void (*libraryProgramsBuiltHook)() = nullptr;
+
 namespace {
 
 VXShaderProgram* buildProgram(const std::string& base, const std::string& name)
@@ -57,6 +59,10 @@ void initializeLibrary(std::string base)
     spotLightShadowMappingProgram = buildProgram(base, "vx_spot_light_shadow_mapping");
     defaultRenderProgram = buildProgram(base, "vx_default_render");
     screenRenderProgram = buildProgram(base, "vx_screen_render");
+
+    if (libraryProgramsBuiltHook != nullptr) {
+        libraryProgramsBuiltHook();
+    }
 
     cubeBackgroundModel = loadModel(base, "vx_cube_background");
     markerModel = loadModel(base, "vx_object_marker");

@@ -30,6 +30,11 @@ extern VXShaderProgram* screenRenderProgram;
 extern VXOBJData* cubeBackgroundModel;
 extern VXOBJData* markerModel;
 
+// Called by initializeLibrary once the six programs are built, before the
+// models load. Null, so that nothing runs there, unless a build installs its
+// reports before the library starts.
+extern void (*libraryProgramsBuiltHook)();
+
 // Needs the window's GL context and GLEW. `base` is the library directory
 // ("VXLibrary"); the files under it are named as data paths, with backslashes.
 void initializeLibrary(std::string base);

@@ -2,6 +2,8 @@
 
 #include "platform/HostPath.h"
 
+void (*writeFileCheck)(const std::string& path) = nullptr;
+
 VXTextFileStreamWriter::VXTextFileStreamWriter() = default;
 
 VXTextFileStreamWriter::~VXTextFileStreamWriter() = default;
@@ -25,6 +27,9 @@ int VXTextFileStreamWriter::linesRemaining()
 
 void VXTextFileStreamWriter::writeFile(std::string path)
 {
+    if (writeFileCheck != nullptr) {
+        writeFileCheck(path);
+    }
     beginWrite(path);
     open(path);
     while (linesRemaining() >= 0) {

@@ -4,6 +4,10 @@
 #include <fstream>
 #include <string>
 
+// Called with the path at the start of every writeFile, before anything is
+// written; it may end the program. Null unless a build installs a check.
+extern void (*writeFileCheck)(const std::string& path);
+
 // The base of every text format that is also written: writeFile calls
 // writeLine while linesRemaining is 0 or more, so a writer counts down to -1.
 class VXTextFileStreamWriter {
