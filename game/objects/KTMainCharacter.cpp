@@ -3,7 +3,7 @@
 #include "game/objects/KTPhysicsKind.h"
 
 KTMainCharacter::KTMainCharacter()
-    : health(4), hurtCooldown(0)
+    : health(4), hurtCooldown(0), greyAmmo(0), redAmmo(0), destroyAmmo(0)
 {
 }
 
@@ -17,6 +17,9 @@ void KTMainCharacter::attachToLevel(KTPhysicsWorld* physics, KTLevelWorld* level
     body.kind = KTPhysicsKind::Player;
     health = 4;
     hurtCooldown = 0;
+    greyAmmo = 0;
+    redAmmo = 0;
+    destroyAmmo = 0;
     attachBody(physics, level);
 }
 

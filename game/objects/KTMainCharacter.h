@@ -10,6 +10,10 @@ public:
     int health;
     // Updates of invulnerability left after a hit.
     int hurtCooldown;
+    // Grey (missile type 1), red (type 0) and destroy (type 9) missiles left.
+    int greyAmmo;
+    int redAmmo;
+    int destroyAmmo;
 
     KTMainCharacter();
 
