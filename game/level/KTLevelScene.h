@@ -83,18 +83,34 @@ public:
 
     // The record of page `id`; null for an id that names no page.
     YNMenuPage* page(int id) const;
-    // Creates the eighteen page records with their items, targets, corners
-    // and parents.
-    void buildMenuPages();
     // True when the level list holds a level to load; otherwise writes the
     // one line that says there is none.
     bool hasLevels() const;
 
+    // setUp in its parts, in this order. Only the lights need the GL
+    // context; tests run the others without a window.
+    // The eighteen page records and the menu keys, on the title page.
+    void setUpMenus();
+    // The level keys, the start flags and the level list.
+    void setUpPlayState();
+    // The physics world and the level world.
+    void createWorlds();
+    // Mixer, first track and the start volumes.
+    void setUpAudio();
+    // The player in the world, level 0 read.
+    void setUpPlayer();
+    // Camera behind the player; the ambient light.
+    void setUpCamera();
+    // The four spot lights with their shadow passes; light 0 on.
+    void setUpLights();
+    // The level pass and the HUD pass.
+    void setUpPasses();
+
 private:
     void readLevelList();
     void readLevelFile();
-    void setUpAudio();
-    void setUpLights();
+    // The physics starts from where the script put the player.
+    void copyPositionToPhysics();
 };
 
 #endif
