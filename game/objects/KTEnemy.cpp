@@ -182,9 +182,17 @@ void KTEnemy::updateShooter(const VXVec4& t)
     }
     // Straight above or below the target there is no heading; keep the old one.
     if (t.x() != 0.0f || t.z() != 0.0f) {
-        float a = std::atan(t.x() / t.z());
-        if (t.z() <= 0.0f) {
-            a += Pi;
+        float a;
+        if (t.z() == 0.0f) {
+            // In line along x: a quarter turn toward the target. The general
+            // rule would add a half turn to atan's infinite quotient here and
+            // face away from it.
+            a = t.x() > 0.0f ? Pi * 0.5f : -Pi * 0.5f;
+        } else {
+            a = std::atan(t.x() / t.z());
+            if (t.z() < 0.0f) {
+                a += Pi;
+            }
         }
         orientation = VXQuat::fromAngleAxis(a, 0.0f, 1.0f, 0.0f);
     }
