@@ -214,10 +214,9 @@ TEST(GameProgram, EveryStartUpStepPrintsItsLineOnceAndInOrder)
     const std::string log = readWholeFile(terminal);
     EXPECT_EQ(linesAmong(log, START_UP_LINES), START_UP_LINES) << log;
     EXPECT_EQ(log.rfind("HELLO WORLD\n", 0), 0u) << log;
-    // The images and sounds the start-up reads are generated with the build.
+    // Every file the start-up reads is in the game directory.
     EXPECT_EQ(log.find("FAILED"), std::string::npos) << log;
-    EXPECT_EQ(log.find("Unable to load"), std::string::npos) << log;
-    EXPECT_EQ(log.find(".png"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Unable to"), std::string::npos) << log;
 }
 
 TEST(GameProgram, WithoutAWindowNothingIsInitialized)

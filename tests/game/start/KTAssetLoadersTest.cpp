@@ -170,6 +170,25 @@ TEST_F(AssetLoadersTest, ModelsLoadEachFromItsOwnFile)
     EXPECT_EQ(output.find("Unable"), std::string::npos) << output;
 }
 
+TEST_F(AssetLoadersTest, TheShippedModelsAndCharactersAllLoad)
+{
+    testing::internal::CaptureStdout();
+    loadModels();
+    loadCharacterData();
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(output.find("Unable"), std::string::npos) << output;
+
+    for (const ModelSlot& slot : MODELS) {
+        EXPECT_GT((assets().*slot.field)->vertexCount, 0) << slot.file;
+    }
+    for (const CharacterSlot& slot : CHARACTERS) {
+        const KTCharacterAssets& character = assets().*slot.field;
+        EXPECT_GT(character.skeleton->bones.size(), 1u) << slot.name;
+        EXPECT_GE(character.choreography->entries.size(), 2u) << slot.name;
+    }
+    EXPECT_EQ(assets().mainCharacter.skeleton->bones.size(), 13u);
+}
+
 TEST_F(AssetLoadersTest, MissingModelsAndCharactersAreNamedAndLeftEmpty)
 {
     enterOwnDirectory();
