@@ -326,6 +326,12 @@ void KTLevelScene::updateCamera()
 
 void KTLevelScene::draw()
 {
+    drawFrame();
+    SDL_GL_SwapBuffers();
+}
+
+void KTLevelScene::drawFrame()
+{
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (!menuMode && levelRender != nullptr) {
         levelRender->begin();
@@ -337,7 +343,6 @@ void KTLevelScene::draw()
         statusRender->drawPass();
         statusRender->end();
     }
-    SDL_GL_SwapBuffers();
 }
 
 void KTLevelScene::resetLevel()

@@ -68,7 +68,11 @@ public:
 
     bool setUp() override;
     int update() override;
+    // drawFrame, then the swap.
     void draw() override;
+    // The frame into the back buffer: the level pass outside menu mode, then
+    // always the HUD pass.
+    void drawFrame();
 
     void updateMovement();
     void updateCamera();

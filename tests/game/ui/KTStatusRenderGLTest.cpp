@@ -111,18 +111,21 @@ TEST_F(StatusRenderGL, MenuModeShowsThePageAndTheHighlightOverTheItem)
 
 TEST_F(StatusRenderGL, TheGeneratedTitlePageShowsPixelForPixel)
 {
+    testing::internal::CaptureStdout();
     textures.installGenerated();
-    ASSERT_NE(textures.pages[10].name, 0u) << "the generated title page is missing";
-    ASSERT_EQ(textures.pages[10].width, 800);
-    ASSERT_EQ(textures.pages[10].height, 600);
+    testing::internal::GetCapturedStdout();
+    const VXTexture& title = *assets().menuPages[10];
+    ASSERT_NE(title.name, 0u) << "the generated title page is missing";
+    ASSERT_EQ(title.width, 800);
+    ASSERT_EQ(title.height, 600);
     setUpPass();
     scene.menuMode = true;
     scene.menuPage = 10;
     drawFrame();
 
-    const int channels = textures.pages[10].format == GL_RGBA ? 4 : 3;
+    const int channels = title.format == GL_RGBA ? 4 : 3;
     std::vector<unsigned char> image(800 * 600 * channels);
-    glBindTexture(GL_TEXTURE_2D, textures.pages[10].name);
+    glBindTexture(GL_TEXTURE_2D, title.name);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, channels == 4 ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE, image.data());
     int compared = 0;

@@ -5,12 +5,13 @@
 
 #include "engine/render/VXLibrary.h"
 #include "engine/render/VXTexture.h"
+#include "game/start/KTAssetLoaders.h"
 #include "game/start/KTAssets.h"
 
 // The HUD and menu images in the asset registry for one test, put back as
 // they were afterwards. Two kinds: one-pixel textures of known colours, so a
 // pixel read back tells which image was drawn with which colour; or the
-// generated files of the game directory, as the game shows them.
+// generated files of the game directory, loaded as the game loads them.
 class StatusTextures {
 public:
     // Digit d: (100 + 10d, 200, 50 + 20d). Heart i: (50 + 60i, 255, 255).
@@ -41,32 +42,8 @@ public:
         assets().highlight = &highlight;
     }
 
-    void installGenerated()
-    {
-        static const char* const digitNames[KT_DIGIT_COUNT] = {"zero", "one", "two",   "three", "four",
-                                                               "five", "six", "seven", "eight", "nine"};
-        static const char* const heartNames[KT_HEART_COUNT] = {"fourth heart", "half heart",
-                                                               "three fourths heart", "full heart"};
-        static const char* const pageNames[KT_MENU_PAGE_COUNT] = {
-            "main",     "main_levels",     "main_settings",   "difficulty",      "controls",
-            "volume",   "pause",           "pause_settings",  "controls",        "volume",
-            "MenuStart", "volume_controls", "volume_controls", "volume_controls", "volume_controls",
-            "volume_controls", "volume_controls", "credits"};
-        for (int d = 0; d < KT_DIGIT_COUNT; ++d) {
-            load(digits[d], std::string("Data\\Status\\Numeric\\") + digitNames[d] + ".png");
-            assets().digits[d] = &digits[d];
-        }
-        for (int i = 0; i < KT_HEART_COUNT; ++i) {
-            load(hearts[i], std::string("Data\\Status\\Health\\") + heartNames[i] + ".png");
-            assets().hearts[i] = &hearts[i];
-        }
-        for (int p = 0; p < KT_MENU_PAGE_COUNT; ++p) {
-            load(pages[p], std::string("Data\\Status\\Main_menu\\") + pageNames[p] + ".png");
-            assets().menuPages[p] = &pages[p];
-        }
-        load(highlight, "Data\\Status\\Main_menu\\highlight.png");
-        assets().highlight = &highlight;
-    }
+    // The game's own loader on the generated files.
+    void installGenerated() { loadTextures(); }
 
     VXTexture digits[KT_DIGIT_COUNT];
     VXTexture hearts[KT_HEART_COUNT];
@@ -81,11 +58,6 @@ private:
         const unsigned char pixel[4] = {r, g, b, a};
         texture.create(1, 1, &repeatLinearSampler, pixel, GL_RGBA, GL_RGBA, GL_TEXTURE_2D, 0, 0,
                        GL_UNSIGNED_BYTE);
-    }
-
-    static void load(VXTexture& texture, const std::string& path)
-    {
-        texture.loadImage(path, &repeatLinearSampler);
     }
 };
 
