@@ -10,6 +10,7 @@
 #include "game/audio/KTSoundId.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/level/KTLevelScene.h"
+#include "game/ui/KTKeySymbols.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTMovementRequest.h"
 #include "game/level/KTPhysicsObject.h"
@@ -57,56 +58,56 @@ void KTLevelInput::onKeyDown(int key)
 {
     KTMainCharacter* player = scene->player;
     switch (key) {
-    case KeyUp:
+    case KTKey::Up:
         step(movement->dz, 1);
         break;
-    case KeyDown:
+    case KTKey::Down:
         step(movement->dz, -1);
         break;
-    case KeyRight:
+    case KTKey::Right:
         step(movement->dx, 1);
         break;
-    case KeyLeft:
+    case KTKey::Left:
         step(movement->dx, -1);
         break;
-    case KeyRightShift:
-    case KeyLeftShift:
-    case KeyRightCtrl:
-    case KeyLeftCtrl:
+    case KTKey::RightShift:
+    case KTKey::LeftShift:
+    case KTKey::RightCtrl:
+    case KTKey::LeftCtrl:
         movement->walk = false;
         break;
-    case KeySpace:
+    case KTKey::Space:
         jump();
         break;
-    case KeyReturn:
-    case KeyZ:
+    case KTKey::Return:
+    case KTKey::Z:
         if (player != nullptr) {
             fireFrom(player->greyAmmo, GreyMissile);
         }
         break;
-    case KeyX:
+    case KTKey::X:
         if (player != nullptr) {
             fireFrom(player->destroyAmmo, DestroyMissile);
         }
         break;
-    case KeyC:
+    case KTKey::C:
         if (player != nullptr) {
             fireFrom(player->redAmmo, RedMissile);
         }
         break;
-    case KeyA:
+    case KTKey::A:
         scene->camera.angle -= QuarterTurn;
         break;
-    case KeyD:
+    case KTKey::D:
         scene->camera.angle += QuarterTurn;
         break;
-    case KeyW:
+    case KTKey::W:
         zoom(-1.0f, -1.0f);
         break;
-    case KeyS:
+    case KTKey::S:
         zoom(1.0f, 1.0f);
         break;
-    case KeyM:
+    case KTKey::M:
         if (scene->music != nullptr) {
             if (Mix_PausedMusic() != 0) {
                 Mix_ResumeMusic();
@@ -115,35 +116,35 @@ void KTLevelInput::onKeyDown(int key)
             }
         }
         break;
-    case KeyN:
+    case KTKey::N:
         playRandomTrack(scene->lastTrack, scene->music);
         break;
-    case KeyPlus:
-    case KeyEquals:
+    case KTKey::Plus:
+    case KTKey::Equals:
         musicVolumeUp();
         break;
-    case KeyMinus:
+    case KTKey::Minus:
         musicVolumeDown();
         break;
-    case KeyZero:
+    case KTKey::Zero:
         effectsVolumeUp();
         break;
-    case KeyNine:
+    case KTKey::Nine:
         effectsVolumeDown();
         break;
-    case KeyEscape:
+    case KTKey::Escape:
         pause();
         break;
-    case KeyF5:
+    case KTKey::F5:
         if (scene->levelIndex > 0) {
             scene->levelIndex -= 1;
         }
         scene->loadLevel();
         break;
-    case KeyF6:
+    case KTKey::F6:
         scene->nextLevel();
         break;
-    case KeyF12:
+    case KTKey::F12:
         scene->loadLevel();
         break;
     default:
@@ -154,28 +155,28 @@ void KTLevelInput::onKeyDown(int key)
 void KTLevelInput::onKeyUp(int key)
 {
     switch (key) {
-    case KeyLeft:
+    case KTKey::Left:
         step(movement->dx, 1);
         break;
-    case KeyRight:
+    case KTKey::Right:
         step(movement->dx, -1);
         break;
-    case KeyUp:
+    case KTKey::Up:
         step(movement->dz, -1);
         break;
-    case KeyDown:
+    case KTKey::Down:
         step(movement->dz, 1);
         break;
-    case KeyW:
+    case KTKey::W:
         scene->camera.zoom += 1.0f;
         break;
-    case KeyS:
+    case KTKey::S:
         scene->camera.zoom -= 1.0f;
         break;
-    case KeyRightShift:
-    case KeyLeftShift:
-    case KeyRightCtrl:
-    case KeyLeftCtrl:
+    case KTKey::RightShift:
+    case KTKey::LeftShift:
+    case KTKey::RightCtrl:
+    case KTKey::LeftCtrl:
         movement->walk = true;
         break;
     default:

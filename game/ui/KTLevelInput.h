@@ -11,35 +11,6 @@ struct KTMovementRequest;
 // volumes, Escape pauses, F5/F6/F12 change level. Keys are SDL 1.2 symbols.
 class KTLevelInput : public VXInput {
 public:
-    static constexpr int KeyReturn = 13;
-    static constexpr int KeyEscape = 27;
-    static constexpr int KeySpace = 32;
-    static constexpr int KeyPlus = 43;
-    static constexpr int KeyMinus = 45;
-    static constexpr int KeyZero = 48;
-    static constexpr int KeyNine = 57;
-    static constexpr int KeyEquals = 61;
-    static constexpr int KeyA = 97;
-    static constexpr int KeyC = 99;
-    static constexpr int KeyD = 100;
-    static constexpr int KeyM = 109;
-    static constexpr int KeyN = 110;
-    static constexpr int KeyS = 115;
-    static constexpr int KeyW = 119;
-    static constexpr int KeyX = 120;
-    static constexpr int KeyZ = 122;
-    static constexpr int KeyUp = 273;
-    static constexpr int KeyDown = 274;
-    static constexpr int KeyRight = 275;
-    static constexpr int KeyLeft = 276;
-    static constexpr int KeyF5 = 286;
-    static constexpr int KeyF6 = 287;
-    static constexpr int KeyF12 = 293;
-    static constexpr int KeyRightShift = 303;
-    static constexpr int KeyLeftShift = 304;
-    static constexpr int KeyRightCtrl = 305;
-    static constexpr int KeyLeftCtrl = 306;
-
     // Missile types fired by the keys.
     static constexpr int RedMissile = 0;
     static constexpr int GreyMissile = 1;

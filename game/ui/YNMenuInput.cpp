@@ -6,6 +6,7 @@
 
 #include "game/audio/KTMusic.h"
 #include "game/level/KTLevelScene.h"
+#include "game/ui/KTKeySymbols.h"
 #include "game/ui/YNMenuPage.h"
 
 namespace {
@@ -41,16 +42,16 @@ void YNMenuInput::onMenuKey(KTLevelScene* owner, YNMenuPage* page, int key)
     }
     page->scene = owner;
     switch (key) {
-    case KeyReturn:
+    case KTKey::Return:
         activate(*page);
         break;
-    case KeyEscape:
+    case KTKey::Escape:
         escape(*page);
         break;
-    case KeyUp:
+    case KTKey::Up:
         up(*page);
         break;
-    case KeyDown:
+    case KTKey::Down:
         down(*page);
         break;
     default:

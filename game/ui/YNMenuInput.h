@@ -10,11 +10,6 @@ struct YNMenuPage;
 // acts on the selected item, Escape leaves the three top pages.
 class YNMenuInput : public VXInput {
 public:
-    static constexpr int KeyReturn = 13;
-    static constexpr int KeyEscape = 27;
-    static constexpr int KeyUp = 273;
-    static constexpr int KeyDown = 274;
-
     // Neither is owned.
     KTLevelScene* scene;
     // The page whose keys are active.

@@ -127,9 +127,9 @@ TEST_F(LevelSceneGL, OpensOnTheTitlePageThenShowsTheMainPageWithItsHighlight)
         }
     }
 
-    frame({YNMenuInput::KeyReturn});
+    frame({KTKey::Return});
     EXPECT_EQ(scene.menuPage, 0);
-    frame({YNMenuInput::KeyDown});
+    frame({KTKey::Down});
     EXPECT_EQ(scene.highlightedItem, 1);
     show();
     const std::vector<unsigned char> main = texels(*assets().menuPages[0]);
@@ -153,8 +153,8 @@ TEST_F(LevelSceneGL, NewGameLightsTheLevelAndTheHudShowsHeartAndCounters)
     textures.installSolid();
     // The level's menus are still the generated ones; HUD images are known colours.
     frame();
-    frame({YNMenuInput::KeyReturn});
-    frame({YNMenuInput::KeyReturn});
+    frame({KTKey::Return});
+    frame({KTKey::Return});
     ASSERT_FALSE(scene.menuMode) << "New Game";
     EXPECT_TRUE(scene.gameStarted);
     // A red block two cells ahead of the player, who stands on the floor.
@@ -197,11 +197,11 @@ TEST_F(LevelSceneGL, NewGameLightsTheLevelAndTheHudShowsHeartAndCounters)
 TEST_F(LevelSceneGL, EscapeInPlayShowsThePausePageAndFreezesTheLevel)
 {
     frame();
-    frame({YNMenuInput::KeyReturn});
-    frame({YNMenuInput::KeyReturn});
+    frame({KTKey::Return});
+    frame({KTKey::Return});
     ASSERT_FALSE(scene.menuMode);
     frame();
-    frame({KTLevelInput::KeyEscape});
+    frame({KTKey::Escape});
     EXPECT_TRUE(scene.menuMode);
     EXPECT_EQ(scene.menuPage, 6);
     const VXVec4 frozen = scene.player->physicsObject->position;
@@ -215,6 +215,6 @@ TEST_F(LevelSceneGL, EscapeInPlayShowsThePausePageAndFreezesTheLevel)
         EXPECT_LE(difference(shown(x, 100), pause, x, 100), 6);
     }
     // Resume from the first item.
-    frame({YNMenuInput::KeyReturn});
+    frame({KTKey::Return});
     EXPECT_FALSE(scene.menuMode);
 }

@@ -86,12 +86,12 @@ TEST_F(LevelSceneTest, PlayResumesFromRestAfterTheMenus)
 {
     play();
     run(1);
-    levelKey(KTLevelInput::KeyUp);
-    levelKey(KTLevelInput::KeyLeftShift);
+    levelKey(KTKey::Up);
+    levelKey(KTKey::LeftShift);
     scene.menuMode = true;
     run(1);
     // Both keys are released while the menus have the keyboard.
-    scene.menuInput->onKeyUp(KTLevelInput::KeyUp);
+    scene.menuInput->onKeyUp(KTKey::Up);
     play();
     run(1);
     EXPECT_EQ(scene.movement.dx, 0);
@@ -305,7 +305,7 @@ TEST_F(LevelSceneTest, LoadingClearsTheLevelButKeepsThePlayer)
     play();
     scene.player->greyAmmo = 1;
     testing::internal::CaptureStdout();
-    levelKey(KTLevelInput::KeyReturn);
+    levelKey(KTKey::Return);
     testing::internal::GetCapturedStdout();
     ASSERT_EQ(scene.world->objectMap.size(), 2u);
     testing::internal::CaptureStdout();
@@ -322,8 +322,8 @@ TEST_F(EmptyListSceneTest, AnEmptyLevelListIsNeverIndexed)
     testing::internal::CaptureStdout();
     scene.loadLevel();
     scene.nextLevel();
-    levelKey(KTLevelInput::KeyF5);
-    levelKey(KTLevelInput::KeyF12);
+    levelKey(KTKey::F5);
+    levelKey(KTKey::F12);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(scene.levelIndex, 0);
     EXPECT_EQ(scene.highestLevel, 0);

@@ -12,6 +12,7 @@
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssetLoaders.h"
+#include "game/ui/KTKeySymbols.h"
 #include "game/ui/KTLevelInput.h"
 #include "game/ui/YNMenuInput.h"
 #include "game/ui/YNMenuPage.h"

@@ -13,7 +13,6 @@
 
 namespace {
 
-using K = KTLevelInput;
 
 class LevelKeysTest : public SceneTest {
 protected:
@@ -70,10 +69,10 @@ TEST_F(LevelKeysTest, ArrowsBuildTheMovementRequestAndReleasesUndoIt)
         int dx;
         int dz;
     } steps[] = {
-        {K::KeyRight, true, 1, 0},  {K::KeyLeft, true, 0, 0},    {K::KeyLeft, false, 1, 0},
-        {K::KeyRight, false, 0, 0}, {K::KeyUp, true, 0, 1},      {K::KeyDown, true, 0, 0},
-        {K::KeyUp, false, 0, -1},   {K::KeyDown, false, 0, 0},   {K::KeyLeft, true, -1, 0},
-        {K::KeyUp, true, -1, 1},    {K::KeyLeft, false, 0, 1},   {K::KeyUp, false, 0, 0},
+        {KTKey::Right, true, 1, 0},  {KTKey::Left, true, 0, 0},    {KTKey::Left, false, 1, 0},
+        {KTKey::Right, false, 0, 0}, {KTKey::Up, true, 0, 1},      {KTKey::Down, true, 0, 0},
+        {KTKey::Up, false, 0, -1},   {KTKey::Down, false, 0, 0},   {KTKey::Left, true, -1, 0},
+        {KTKey::Up, true, -1, 1},    {KTKey::Left, false, 0, 1},   {KTKey::Up, false, 0, 0},
     };
     int n = 0;
     for (const auto& s : steps) {
@@ -91,22 +90,22 @@ TEST_F(LevelKeysTest, ArrowsBuildTheMovementRequestAndReleasesUndoIt)
 TEST_F(LevelKeysTest, UnbalancedArrowsStayWithinTheDirectionTable)
 {
     KTMovementRequest& m = scene.movement;
-    levelKey(K::KeyUp);
-    levelKey(K::KeyUp);
+    levelKey(KTKey::Up);
+    levelKey(KTKey::Up);
     EXPECT_EQ(m.dz, 1);
-    levelKeyUp(K::KeyDown);
+    levelKeyUp(KTKey::Down);
     EXPECT_EQ(m.dz, 1);
     for (int i = 0; i < 3; ++i) {
-        levelKeyUp(K::KeyRight);
+        levelKeyUp(KTKey::Right);
     }
     EXPECT_EQ(m.dx, -1);
-    levelKey(K::KeyLeft);
+    levelKey(KTKey::Left);
     EXPECT_EQ(m.dx, -1);
 }
 
 TEST_F(LevelKeysTest, ShiftAndCtrlHoldTheWalkWhileDown)
 {
-    for (int key : {K::KeyRightShift, K::KeyLeftShift, K::KeyRightCtrl, K::KeyLeftCtrl}) {
+    for (int key : {KTKey::RightShift, KTKey::LeftShift, KTKey::RightCtrl, KTKey::LeftCtrl}) {
         levelKey(key);
         EXPECT_FALSE(scene.movement.walk) << key;
         levelKeyUp(key);
@@ -130,7 +129,7 @@ TEST_F(LevelKeysTest, JumpImpulsesDependOnHeightAndGround)
     for (const auto& c : cases) {
         standAt(c.height, c.grounded);
         sounds.played.clear();
-        levelKey(K::KeySpace);
+        levelKey(KTKey::Space);
         EXPECT_NEAR(player().physicsObject->velocity.y(), c.rise, 1e-5f) << "height " << c.height;
         EXPECT_FALSE(player().grounded) << "height " << c.height;
         // The jump sound plays whether or not the jump was allowed.
@@ -148,10 +147,10 @@ TEST_F(LevelKeysTest, EachFireKeySpendsItsOwnCounterOnItsOwnMissile)
         int type;
         int sound;
     } keys[] = {
-        {K::KeyReturn, &KTMainCharacter::greyAmmo, 1, KTSoundId::PlayerFireBlueMissile},
-        {K::KeyZ, &KTMainCharacter::greyAmmo, 1, KTSoundId::PlayerFireBlueMissile},
-        {K::KeyX, &KTMainCharacter::destroyAmmo, 9, KTSoundId::PlayerFireDestroyMissile},
-        {K::KeyC, &KTMainCharacter::redAmmo, 0, KTSoundId::PlayerFireRedMissile},
+        {KTKey::Return, &KTMainCharacter::greyAmmo, 1, KTSoundId::PlayerFireBlueMissile},
+        {KTKey::Z, &KTMainCharacter::greyAmmo, 1, KTSoundId::PlayerFireBlueMissile},
+        {KTKey::X, &KTMainCharacter::destroyAmmo, 9, KTSoundId::PlayerFireDestroyMissile},
+        {KTKey::C, &KTMainCharacter::redAmmo, 0, KTSoundId::PlayerFireRedMissile},
     };
     for (const auto& k : keys) {
         player().greyAmmo = 0;
@@ -176,7 +175,7 @@ TEST_F(LevelKeysTest, AMissileStartsAheadOfThePlayerInItsFacingAndIsRegistered)
     player().position = VXVec4(300, 45, 300, 1);
     player().greyAmmo = 1;
     const int id = scene.world->nextId;
-    const std::string out = pressCapturing(K::KeyReturn);
+    const std::string out = pressCapturing(KTKey::Return);
     EXPECT_EQ(out, "Missile Orientation: (0, 0.707107, 0)\n");
     KTBlockMissile* missile = lastMissile();
     ASSERT_NE(missile, nullptr);
@@ -197,7 +196,7 @@ TEST_F(LevelKeysTest, AnEmptyCounterOnlyClicks)
 {
     player().greyAmmo = 0;
     const int before = missileCount();
-    const std::string out = pressCapturing(K::KeyReturn);
+    const std::string out = pressCapturing(KTKey::Return);
     EXPECT_EQ(missileCount(), before);
     EXPECT_EQ(player().greyAmmo, 0);
     ASSERT_EQ(sounds.played.size(), 1u);
@@ -210,7 +209,7 @@ TEST_F(LevelKeysTest, FiringWhileDeadSpendsAmmunitionButMakesNoMissileAndNoFireS
     player().health = 0;
     player().redAmmo = 1;
     const int before = missileCount();
-    const std::string out = pressCapturing(K::KeyC);
+    const std::string out = pressCapturing(KTKey::C);
     EXPECT_EQ(missileCount(), before);
     EXPECT_EQ(player().redAmmo, 0);
     EXPECT_TRUE(sounds.played.empty());
@@ -218,43 +217,43 @@ TEST_F(LevelKeysTest, FiringWhileDeadSpendsAmmunitionButMakesNoMissileAndNoFireS
     // A counter a script set beyond the bound comes back within it.
     player().health = 4;
     player().destroyAmmo = 5000;
-    pressCapturing(K::KeyX);
+    pressCapturing(KTKey::X);
     EXPECT_EQ(player().destroyAmmo, 999);
 }
 
 TEST_F(LevelKeysTest, CameraKeysTurnByQuartersAndZoomWithinTheBand)
 {
     KTCameraRig& camera = scene.camera;
-    levelKey(K::KeyA);
+    levelKey(KTKey::A);
     EXPECT_FLOAT_EQ(camera.angle, -1.5707964f);
-    levelKey(K::KeyD);
-    levelKey(K::KeyD);
+    levelKey(KTKey::D);
+    levelKey(KTKey::D);
     EXPECT_FLOAT_EQ(camera.angle, 1.5707964f);
 
     camera.offset = VXVec4(0, 100, -250, 1);
-    levelKey(K::KeyW);
+    levelKey(KTKey::W);
     EXPECT_FLOAT_EQ(camera.zoom, -1.0f);
     EXPECT_FLOAT_EQ(camera.offset.y(), 97.0f);
     EXPECT_FLOAT_EQ(camera.offset.z(), -248.25f);
-    levelKeyUp(K::KeyW);
+    levelKeyUp(KTKey::W);
     EXPECT_FLOAT_EQ(camera.zoom, 0.0f);
 
     camera.offset = VXVec4(0, 50, -250, 1);
-    levelKey(K::KeyW);
+    levelKey(KTKey::W);
     EXPECT_FLOAT_EQ(camera.offset.y(), 50.0f) << "w at exactly 50 only zooms";
     EXPECT_FLOAT_EQ(camera.zoom, -1.0f);
-    levelKeyUp(K::KeyW);
+    levelKeyUp(KTKey::W);
 
     camera.offset = VXVec4(0, 500, -250, 1);
-    levelKey(K::KeyS);
+    levelKey(KTKey::S);
     EXPECT_FLOAT_EQ(camera.offset.y(), 500.0f) << "s at exactly 500 only zooms";
     EXPECT_FLOAT_EQ(camera.zoom, 1.0f);
-    levelKeyUp(K::KeyS);
+    levelKeyUp(KTKey::S);
     camera.offset = VXVec4(0, 499, -250, 1);
-    levelKey(K::KeyS);
+    levelKey(KTKey::S);
     EXPECT_FLOAT_EQ(camera.offset.y(), 502.0f) << "one step beyond the bound";
     EXPECT_FLOAT_EQ(camera.offset.z(), -251.75f);
-    levelKeyUp(K::KeyS);
+    levelKeyUp(KTKey::S);
     EXPECT_FLOAT_EQ(camera.zoom, 0.0f);
 }
 
@@ -263,7 +262,7 @@ TEST_F(LevelKeysTest, EscapeOpensThePausePageOnlyOnceAGameHasStarted)
     scene.menuMode = false;
     scene.menuPage = 0;
     scene.highlightedItem = 3;
-    levelKey(K::KeyEscape);
+    levelKey(KTKey::Escape);
     EXPECT_TRUE(scene.menuMode);
     EXPECT_EQ(scene.menuPage, 0) << "before a game the page stays";
     EXPECT_EQ(scene.highlightedItem, 3);
@@ -271,7 +270,7 @@ TEST_F(LevelKeysTest, EscapeOpensThePausePageOnlyOnceAGameHasStarted)
     scene.menuMode = false;
     scene.gameStarted = true;
     scene.page(6)->selected = 2;
-    levelKey(K::KeyEscape);
+    levelKey(KTKey::Escape);
     EXPECT_TRUE(scene.menuMode);
     EXPECT_EQ(scene.menuPage, 6);
     EXPECT_EQ(scene.menuInput->currentPage, scene.page(6));
@@ -284,18 +283,18 @@ TEST_F(LevelKeysTest, EscapeOpensThePausePageOnlyOnceAGameHasStarted)
 TEST_F(LevelKeysTest, LevelKeysGoBackForwardAndReload)
 {
     scene.world->scriptReader->levelName.clear();
-    pressCapturing(K::KeyF5);
+    pressCapturing(KTKey::F5);
     EXPECT_EQ(scene.levelIndex, 0) << "F5 at 0 reloads 0";
     EXPECT_EQ(loadedLevel(), "Level0");
-    pressCapturing(K::KeyF6);
+    pressCapturing(KTKey::F6);
     EXPECT_EQ(scene.levelIndex, 1);
     EXPECT_EQ(loadedLevel(), "Level1");
     EXPECT_EQ(scene.highestLevel, 1);
     player().health = 2;
-    pressCapturing(K::KeyF12);
+    pressCapturing(KTKey::F12);
     EXPECT_EQ(scene.levelIndex, 1);
     EXPECT_EQ(player().health, 4);
-    pressCapturing(K::KeyF5);
+    pressCapturing(KTKey::F5);
     EXPECT_EQ(scene.levelIndex, 0);
     EXPECT_EQ(loadedLevel(), "Level0");
     EXPECT_EQ(scene.highestLevel, 1);
@@ -313,31 +312,31 @@ TEST_F(LevelKeysTest, MusicAndVolumeKeysWorkOnTheMixer)
     ASSERT_TRUE(audio.open);
     Mix_VolumeMusic(60);
     Mix_Volume(-1, 60);
-    levelKey(K::KeyPlus);
+    levelKey(KTKey::Plus);
     EXPECT_EQ(Mix_VolumeMusic(-1), 70);
-    levelKey(K::KeyEquals);
+    levelKey(KTKey::Equals);
     EXPECT_EQ(Mix_VolumeMusic(-1), 80);
-    levelKey(K::KeyMinus);
+    levelKey(KTKey::Minus);
     EXPECT_EQ(Mix_VolumeMusic(-1), 70);
-    levelKey(K::KeyZero);
+    levelKey(KTKey::Zero);
     EXPECT_EQ(Mix_Volume(0, -1), 70);
-    levelKey(K::KeyNine);
-    levelKey(K::KeyNine);
+    levelKey(KTKey::Nine);
+    levelKey(KTKey::Nine);
     EXPECT_EQ(Mix_Volume(7, -1), 50);
 
     // Without a track 'm' does nothing; 'n' starts one, 'm' pauses and resumes it.
     ASSERT_EQ(scene.music, nullptr);
-    levelKey(K::KeyM);
+    levelKey(KTKey::M);
     EXPECT_EQ(Mix_PausedMusic(), 0);
-    levelKey(K::KeyN);
+    levelKey(KTKey::N);
     ASSERT_NE(scene.music, nullptr);
     EXPECT_GE(scene.lastTrack, 0);
-    levelKey(K::KeyM);
+    levelKey(KTKey::M);
     EXPECT_EQ(Mix_PausedMusic(), 1);
-    levelKey(K::KeyM);
+    levelKey(KTKey::M);
     EXPECT_EQ(Mix_PausedMusic(), 0);
     const int previous = scene.lastTrack;
-    levelKey(K::KeyN);
+    levelKey(KTKey::N);
     EXPECT_NE(scene.lastTrack, previous);
     Mix_HaltMusic();
 }

@@ -10,10 +10,10 @@
 
 namespace {
 
-const int Return = YNMenuInput::KeyReturn;
-const int Escape = YNMenuInput::KeyEscape;
-const int Up = YNMenuInput::KeyUp;
-const int Down = YNMenuInput::KeyDown;
+const int Return = KTKey::Return;
+const int Escape = KTKey::Escape;
+const int Up = KTKey::Up;
+const int Down = KTKey::Down;
 
 // What Return on one item does. `enters` is the page shown and acted on
 // afterwards (-1: the page stays); `plays` the level loaded and played
@@ -373,7 +373,7 @@ TEST_F(MenuTest, QuittingToTheMainPageAndEscapingResumesTheLevel)
     testing::internal::GetCapturedStdout();
     ASSERT_FALSE(scene.menuMode);
     // In play, Escape opens the pause page; its last item leads to the main page.
-    levelKey(KTLevelInput::KeyEscape);
+    levelKey(KTKey::Escape);
     expectEntered(6, "pause from play");
     showItem(6, 4);
     menuKey(Return);
