@@ -27,6 +27,13 @@ extern VXShaderProgram* spotLightShadowMappingProgram;
 extern VXShaderProgram* defaultRenderProgram;
 extern VXShaderProgram* screenRenderProgram;
 
+// The lit program built for one set of spot lights (bit i: light i): the
+// code of the lights outside the set is left out, so they cost nothing per
+// fragment. A light in the set that is off is still skipped by its is_on.
+// Built on first use and kept; the set of all four is defaultRenderProgram.
+VXShaderProgram* defaultRenderProgramForLights(int lightSet);
+const int allSpotLights = 15;
+
 extern VXOBJData* cubeBackgroundModel;
 extern VXOBJData* markerModel;
 

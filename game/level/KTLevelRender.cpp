@@ -5,8 +5,20 @@
 #include "game/level/KTLevelWorld.h"
 
 KTLevelRender::KTLevelRender(KTLevelScene* owner)
-    : scene(owner)
+    : scene(owner), lightsBuiltOut(true)
 {
+}
+
+VXShaderProgram* KTLevelRender::program() const
+{
+    if (!lightsBuiltOut) {
+        return defaultRenderProgram;
+    }
+    int lightSet = 0;
+    for (int i = 0; i < KTLevelScene::LightCount; ++i) {
+        lightSet |= scene->lights[i].on ? 1 << i : 0;
+    }
+    return defaultRenderProgramForLights(lightSet);
 }
 
 void KTLevelRender::drawPass()
@@ -14,10 +26,11 @@ void KTLevelRender::drawPass()
     if (defaultRenderProgram == nullptr || scene == nullptr) {
         return;
     }
-    applyScene(defaultRenderProgram, scene);
+    VXShaderProgram* lit = program();
+    applyScene(lit, scene);
     view.stack.push();
     if (scene->world != nullptr) {
-        scene->world->draw(&view, defaultRenderProgram);
+        scene->world->draw(&view, lit);
     }
     view.stack.pop();
 }

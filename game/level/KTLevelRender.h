@@ -10,10 +10,16 @@ class KTLevelRender : public VXOnScreenDefaultRender {
 public:
     // Not owned.
     KTLevelScene* scene;
+    // The lit program is the library's build for the scene's lights that are
+    // on, so the lights that are off cost nothing; off: the full program
+    // with all four (the same picture, to compare).
+    bool lightsBuiltOut;
 
     explicit KTLevelRender(KTLevelScene* scene);
 
     void drawPass() override;
+    // The lit program of this frame.
+    VXShaderProgram* program() const;
 };
 
 #endif

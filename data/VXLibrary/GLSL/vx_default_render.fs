@@ -2,7 +2,9 @@
    A shadow map holds the moments of the closeness 1 / distance seen from the
    light, so its clear value 0 (nothing drawn, or never rendered) reads as
    infinitely far and never shadows. An empty texture unit samples black:
-   a material without textures keeps its plain colours. */
+   a material without textures keeps its plain colours.
+   The library puts one constant vx_spot_light_<i>_enabled per light before
+   this text: a light built out of a program costs nothing in it. */
 struct VXSpotLightUniforms
 {
     mat4 change_of_view_projection_matrix;
@@ -68,22 +70,22 @@ void main()
     vec3 base = vx_diffuse_color.rgb * texel;
     vec3 shine = vx_specular_color.rgb * vx_texel_or_white(texture2D(vx_specular_texture, vx_uv));
     vec3 colour = vx_light_ambient_color.rgb * vx_ambient_color.rgb * texel;
-    if (vx_spot_light[0].is_on != 0) {
+    if (vx_spot_light_0_enabled && vx_spot_light[0].is_on != 0) {
         colour += vx_spot(vx_spot_light[0].change_of_view_projection_matrix, vx_spot_light[0].diffuse_color,
                           vx_spot_light[0].specular_color, vx_spot_light[0].shadow_map,
                           vx_spot_light[0].eye_space_light_position, normal, to_eye, base, shine);
     }
-    if (vx_spot_light[1].is_on != 0) {
+    if (vx_spot_light_1_enabled && vx_spot_light[1].is_on != 0) {
         colour += vx_spot(vx_spot_light[1].change_of_view_projection_matrix, vx_spot_light[1].diffuse_color,
                           vx_spot_light[1].specular_color, vx_spot_light[1].shadow_map,
                           vx_spot_light[1].eye_space_light_position, normal, to_eye, base, shine);
     }
-    if (vx_spot_light[2].is_on != 0) {
+    if (vx_spot_light_2_enabled && vx_spot_light[2].is_on != 0) {
         colour += vx_spot(vx_spot_light[2].change_of_view_projection_matrix, vx_spot_light[2].diffuse_color,
                           vx_spot_light[2].specular_color, vx_spot_light[2].shadow_map,
                           vx_spot_light[2].eye_space_light_position, normal, to_eye, base, shine);
     }
-    if (vx_spot_light[3].is_on != 0) {
+    if (vx_spot_light_3_enabled && vx_spot_light[3].is_on != 0) {
         colour += vx_spot(vx_spot_light[3].change_of_view_projection_matrix, vx_spot_light[3].diffuse_color,
                           vx_spot_light[3].specular_color, vx_spot_light[3].shadow_map,
                           vx_spot_light[3].eye_space_light_position, normal, to_eye, base, shine);

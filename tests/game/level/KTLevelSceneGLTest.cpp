@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/math/VXMat4.h"
+#include "engine/model/VXOBJData.h"
 #include "engine/render/VXLibrary.h"
 #include "game/level/KTLevelRender.h"
 #include "game/objects/KTBlock.h"
@@ -80,6 +81,16 @@ protected:
 
     static TestPixel shown(int x, int y) { return readTestPixel(x, y); }
 
+    // The same frame again: what a draw advances (the shadow's and the help
+    // signs' spin, the heart's pulse) is put back first.
+    void showAgain(float shadowSpin, float signAngle, float heartPhase)
+    {
+        KTMainCharacter::shadowSpin = shadowSpin;
+        KTLevelWorld::helpSignAngle = signAngle;
+        scene.statusRender->layout.heartPhase = heartPhase;
+        show();
+    }
+
     // The texels of a loaded image, rows top first, as RGB.
     static std::vector<unsigned char> texels(const VXTexture& texture)
     {
@@ -107,6 +118,25 @@ protected:
         return shown(static_cast<int>(x), static_cast<int>(y));
     }
 };
+
+// The whole window, bottom row first.
+std::vector<unsigned char> windowPixels()
+{
+    std::vector<unsigned char> pixels(800 * 600 * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+int differingPixels(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b)
+{
+    int count = 0;
+    for (size_t i = 0; i + 3 < a.size(); i += 4) {
+        count += a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2] ? 1 : 0;
+    }
+    return count;
+}
 
 } // namespace
 
@@ -217,4 +247,68 @@ TEST_F(LevelSceneGL, EscapeInPlayShowsThePausePageAndFreezesTheLevel)
     // Resume from the first item.
     frame({KTKey::Return});
     EXPECT_FALSE(scene.menuMode);
+}
+
+TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTies)
+{
+    ASSERT_TRUE(assets().redBlock->closed) << "block models are closed shells";
+    frame();
+    frame({KTKey::Return});
+    frame({KTKey::Return});
+    ASSERT_FALSE(scene.menuMode);
+    // Blocks of every colour in three layers, some in the player's way.
+    const int types[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 12};
+    int n = 0;
+    for (int x = 6; x < 14; ++x) {
+        for (int z = 10; z < 16; ++z) {
+            for (int y = 0; y < 3; ++y) {
+                if ((x + z + y) % 3 == 0) {
+                    continue;
+                }
+                KTBlock* block = new KTBlock();
+                block->position = VXVec4(x * 30.0f + 1, y * 30.0f + 1, z * 30.0f + 1, 1);
+                scene.world->insertObject(block);
+                block->setUp(scene.physics, types[n++ % 10], scene.world);
+            }
+        }
+    }
+    for (int turn = 0; turn < 3; ++turn) {
+        for (int i = 0; i < 20; ++i) {
+            frame();
+        }
+        EXPECT_NE(scene.levelRender->program(), defaultRenderProgram) << "light 0 alone has its own build";
+        const float spin = KTMainCharacter::shadowSpin;
+        const float sign = KTLevelWorld::helpSignAngle;
+        const float phase = scene.statusRender->layout.heartPhase;
+        showAgain(spin, sign, phase);
+        const std::vector<unsigned char> fast = windowPixels();
+        scene.levelRender->lightsBuiltOut = false;
+        showAgain(spin, sign, phase);
+        EXPECT_EQ(differingPixels(fast, windowPixels()), 0) << "the full program, view " << turn;
+        VXOBJData::cullClosedModels = false;
+        showAgain(spin, sign, phase);
+        const int culled = differingPixels(fast, windowPixels());
+        VXOBJData::cullClosedModels = true;
+        scene.levelRender->lightsBuiltOut = true;
+        // Without culling a back face can win a depth tie on a silhouette
+        // edge, here and there one pixel; nothing else may differ.
+        EXPECT_LE(culled, 800 * 600 / 10000) << "culling, view " << turn;
+        frame({KTKey::A});
+    }
+    // With all four lights on the build is the full program, and still the same picture.
+    for (VXSpotLight& light : scene.lights) {
+        light.on = true;
+    }
+    frame();
+    EXPECT_EQ(scene.levelRender->program(), defaultRenderProgram);
+    scene.lights[2].on = false;
+    const float spin = KTMainCharacter::shadowSpin;
+    const float sign = KTLevelWorld::helpSignAngle;
+    const float phase = scene.statusRender->layout.heartPhase;
+    showAgain(spin, sign, phase);
+    const std::vector<unsigned char> three = windowPixels();
+    scene.levelRender->lightsBuiltOut = false;
+    showAgain(spin, sign, phase);
+    scene.levelRender->lightsBuiltOut = true;
+    EXPECT_EQ(differingPixels(three, windowPixels()), 0) << "three lights";
 }
