@@ -395,6 +395,15 @@ void QMIntelligence::freezeBody()
     body.falls = false;
 }
 
+bool QMIntelligence::freezeWhenDead(const VXSkeleton* skeleton, int deadStance)
+{
+    if (!stanceIs(skeleton, deadStance)) {
+        return false;
+    }
+    freezeBody();
+    return true;
+}
+
 void QMIntelligence::runSkeletonUpdate(VXSkeleton* skeleton)
 {
     if (skeleton != nullptr) {

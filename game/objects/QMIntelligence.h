@@ -119,6 +119,9 @@ protected:
     void addToLevel(KTGameObject* object);
     // Velocity zero and both physics flags cleared.
     void freezeBody();
+    // While the skeleton shows the dead stance the corpse is frozen and no
+    // longer collides; true then.
+    bool freezeWhenDead(const VXSkeleton* skeleton, int deadStance);
     // advanceStance, then sense, updateState and think while alive, then
     // the clamp and the object update: the tail of every skeleton enemy's
     // update.
