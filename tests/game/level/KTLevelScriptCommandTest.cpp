@@ -187,7 +187,7 @@ TEST_F(ScriptCommands, EnemiesElevatorsAndPickups)
     script("blueammo 1 1 0 0\n");
     expectAt(only<RWGrayAmmoPickup>(), 45, 15, 45);
     world->clear();
-    script("Create_Item type destroy 2 2 0\n");
+    script("Create_Item 2 2 0 destroy\n");
     EXPECT_NE(only<RWDestroyAmmoPickup>(), nullptr);
     world->clear();
     script("ammo type redammo\n");
