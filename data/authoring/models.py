@@ -33,14 +33,14 @@ def tile():
 
 
 def goal():
-    m = Model("GoalBlock", "Goal block: a white cube with a golden diamond raised on every side\n"
-                           "but the bottom, within the 30-unit cell.")
+    m = Model("GoalBlock", "Goal block: a white cube with a golden diamond raised on each of its\n"
+                           "six sides, within the 30-unit cell.")
     m.material("GoalWhite", (0.96, 0.96, 0.94), (0.5, 0.5, 0.5))
     m.material("GoalGold", (1.0, 0.78, 0.2), (0.8, 0.7, 0.3))
     m.hull("GoalWhite", chamfered_cube_points(14.0, 12.6))
     diamond = [(0, 8), (8, 0), (0, -8), (-8, 0)]
     inner = [(0, 4), (4, 0), (0, -4), (-4, 0)]
-    for axis, sign in ((0, 1), (0, -1), (1, 1), (2, 1), (2, -1)):
+    for axis, sign in ((0, 1), (0, -1), (1, 1), (1, -1), (2, 1), (2, -1)):
         pts = []
         for (a, b), depth in [(p, 13.9) for p in diamond] + [(p, 15.0) for p in inner]:
             p = [a, b]

@@ -9,6 +9,7 @@ Levels and the level list are written by hand, not by this script.
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import characters  # noqa: E402
