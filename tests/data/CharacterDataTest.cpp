@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "GameFiles.h"
+#include "engine/animation/VXPose.h"
 #include "engine/animation/VXSkeleton.h"
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/math/VXQuat.h"
 #include "engine/model/VXOBJData.h"
 #include "support/TestWindow.h"
 
@@ -241,6 +243,30 @@ TEST_F(CharacterDataTest, EveryStanceListsExactlyItsSkeletonsBones)
                 }
                 EXPECT_EQ(named.size(), bones.size()) << where;
                 EXPECT_EQ(std::set<std::string>(named.begin(), named.end()), bones) << where;
+            }
+        }
+    }
+}
+
+// The skeleton blends two key poses without turning either quaternion round,
+// so quaternions pointing apart would swing a bone the long way round, more
+// than half a turn: every blend between consecutive stances must be the
+// short one.
+TEST_F(CharacterDataTest, BlendsBetweenKeyPosesTurnEveryBoneTheShortWay)
+{
+    for (const CharacterSpec& spec : CHARACTERS) {
+        const CharacterData& data = character(spec.name);
+        for (const VXStanceSetEntry& entry : data.choreography->entries) {
+            const std::vector<VXStanceEntry>& frames = entry.set.entries;
+            for (size_t i = 0; i + 1 < frames.size(); ++i) {
+                ASSERT_NE(frames[i].pose, nullptr);
+                ASSERT_NE(frames[i + 1].pose, nullptr);
+                ASSERT_EQ(static_cast<int>(frames[i].pose->size()), data.skeleton->boneCount);
+                for (int b = 0; b < data.skeleton->boneCount; ++b) {
+                    EXPECT_GE(VXQuat::dot((*frames[i].pose)[b], (*frames[i + 1].pose)[b]), -1e-5f)
+                        << spec.name << " " << entry.name << " frame " << i << " bone "
+                        << data.skeleton->bones[b].name;
+                }
             }
         }
     }
