@@ -125,10 +125,9 @@ private:
     int value() { return values.evaluate(word()); }
     Cell cursor() const { return Cell{values.cursorX, values.cursorY, values.cursorZ}; }
 
-    // Reads `steps` words or keyed values: a key takes the word(s) after it,
-    // any other word fills the slot of its step.
-    void stepped(int steps, const std::map<std::string, int>& keys, const std::function<void(int, std::string)>& slot,
-                 const std::function<void(int, std::string)>& keyed)
+    // Reads `steps` words or keyed values: a key hands the word after it to
+    // its slot, any other word fills the slot of its step.
+    void stepped(int steps, const std::map<std::string, int>& keys, const std::function<void(int, std::string)>& slot)
     {
         for (int step = 0; step < steps; ++step) {
             const std::string w = word();
@@ -137,12 +136,34 @@ private:
             }
             auto key = keys.find(w);
             if (key != keys.end()) {
-                keyed(key->second, word());
+                slot(key->second, word());
             } else {
                 slot(step, w);
             }
         }
     }
+
+    // The raw words a stepped command leaves in its slots; "" where none.
+    std::vector<std::string> slots(int steps, const std::map<std::string, int>& keys)
+    {
+        std::vector<std::string> words(steps);
+        stepped(steps, keys, [&words](int slot, const std::string& w) {
+            if (slot < static_cast<int>(words.size())) {
+                words[slot] = w;
+            }
+        });
+        return words;
+    }
+
+    // Slots 0 to 2 as a cell, the cursor where a slot is empty.
+    Cell cellOf(const std::vector<std::string>& s) const
+    {
+        return Cell{s[0].empty() ? values.cursorX : values.evaluate(s[0]),
+                    s[1].empty() ? values.cursorY : values.evaluate(s[1]),
+                    s[2].empty() ? values.cursorZ : values.evaluate(s[2])};
+    }
+
+    static std::string orDefault(const std::string& w, const char* fallback) { return w.empty() ? fallback : w; }
 
     // The second half of a range: "lo to hi" or "lo hi".
     int rangeEnd()
@@ -201,16 +222,8 @@ private:
             }
         } else if (is({"Increment_Counter", "Store_Integer"})) {
         } else if (is({"Create_Block", "create_block", "Create_block", "Block", "block"})) {
-            Cell cell = cursor();
-            std::string colour = "grey";
-            auto set = [&](int slot, const std::string& w) {
-                if (slot == 0) cell.x = values.evaluate(w);
-                if (slot == 1) cell.y = values.evaluate(w);
-                if (slot == 2) cell.z = values.evaluate(w);
-                if (slot == 3) colour = w;
-            };
-            stepped(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}}, set, set);
-            scan.block(cell, scan.colour(colour));
+            const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}});
+            scan.block(cellOf(s), scan.colour(orDefault(s[3], "grey")));
         } else if (COLUMNS.count(c)) {
             const int x = value(), y = value(), low = value(), high = value();
             if (low > high) {
@@ -231,7 +244,7 @@ private:
                     hi[slot] = rangeEnd();
                 }
             };
-            stepped(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}}, range, range);
+            stepped(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}}, range);
             const int type = scan.colour(colour);
             for (int x = lo[0]; x <= hi[0]; ++x)
                 for (int y = lo[1]; y <= hi[1]; ++y)
@@ -240,17 +253,10 @@ private:
         } else if (is({"Create_Enemy", "create_enemy", "Create_enemy", "Enemy", "enemy", "Create_Pet", "create_pet",
                        "Create_pet", "Pet", "pet"})) {
             const bool pet = is({"Create_Pet", "create_pet", "Create_pet", "Pet", "pet"});
-            Cell cell = cursor();
-            std::string type = pet ? "pet" : "basic";
-            auto set = [&](int slot, const std::string& w) {
-                if (slot == 0) cell.x = values.evaluate(w);
-                if (slot == 1) cell.y = values.evaluate(w);
-                if (slot == 2) cell.z = values.evaluate(w);
-                if (slot == 3 && !pet) type = w;
-            };
-            stepped(pet ? 3 : 4, pet ? std::map<std::string, int>{{"x", 0}, {"y", 1}, {"z", 2}}
-                                     : std::map<std::string, int>{{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}},
-                    set, set);
+            const std::vector<std::string> s =
+                pet ? slots(3, {{"x", 0}, {"y", 1}, {"z", 2}}) : slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}});
+            const Cell cell = cellOf(s);
+            const std::string type = pet ? "pet" : orDefault(s[3], "basic");
             scan.checkCell(cell, "enemy");
             scan.enemies.push_back(cell);
             auto kind = ENEMY_KINDS.find(type);
@@ -271,17 +277,17 @@ private:
                     r = value();
                 }
             } else {
-                auto set = [&](int slot, const std::string& w) {
-                    if (slot == 0) cell.x = values.evaluate(w);
-                    if (slot == 1) cell.y = values.evaluate(w);
-                    if (slot == 2) cell.z = values.evaluate(w);
-                    if (slot == 3) type = w;
-                    if (slot >= 4 && slot < 8) rect[slot - 4] = values.evaluate(w);
-                };
-                stepped(8, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}, {"lower_x", 4}, {"low_x", 4}, {"lowerX", 4},
-                            {"lower_y", 5}, {"low_y", 5}, {"lowerY", 5}, {"upper_x", 6}, {"up_x", 6}, {"upperX", 6},
-                            {"upper_y", 7}, {"up_y", 7}, {"upperY", 7}},
-                        set, set);
+                const std::vector<std::string> s =
+                    slots(8, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}, {"lower_x", 4}, {"low_x", 4}, {"lowerX", 4},
+                              {"lower_y", 5}, {"low_y", 5}, {"lowerY", 5}, {"upper_x", 6}, {"up_x", 6}, {"upperX", 6},
+                              {"upper_y", 7}, {"up_y", 7}, {"upperY", 7}});
+                cell = cellOf(s);
+                type = orDefault(s[3], "wraithblade");
+                for (int i = 0; i < 4; ++i) {
+                    if (!s[4 + i].empty()) {
+                        rect[i] = values.evaluate(s[4 + i]);
+                    }
+                }
             }
             scan.checkCell(cell, "AI enemy");
             scan.enemies.push_back(cell);
@@ -302,13 +308,9 @@ private:
                 type = c;
                 cell = Cell{value(), value(), value()};
             } else {
-                auto set = [&](int slot, const std::string& w) {
-                    if (slot == 0) cell.x = values.evaluate(w);
-                    if (slot == 1) cell.y = values.evaluate(w);
-                    if (slot == 2) cell.z = values.evaluate(w);
-                    if (slot == 3) type = w;
-                };
-                stepped(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}}, set, set);
+                const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}});
+                cell = cellOf(s);
+                type = orDefault(s[3], "gray");
             }
             scan.checkCell(cell, "pickup");
             auto found = PICKUPS.find(type);
@@ -319,15 +321,9 @@ private:
             }
         } else if (is({"Elevator", "elevator", "yellowblock", "create_elevator", "Create_Elevator", "Create_elevator",
                        "yellowblocK"})) {
-            Cell cell = cursor();
-            int top = cell.z;
-            auto set = [&](int slot, const std::string& w) {
-                if (slot == 0) cell.x = values.evaluate(w);
-                if (slot == 1) cell.y = values.evaluate(w);
-                if (slot == 2) cell.z = values.evaluate(w);
-                if (slot == 3) top = values.evaluate(w);
-            };
-            stepped(4, {{"x", 0}, {"y", 1}, {"z1", 2}, {"z2", 3}}, set, set);
+            const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z1", 2}, {"z2", 3}});
+            const Cell cell = cellOf(s);
+            const int top = s[3].empty() ? values.cursorZ : values.evaluate(s[3]);
             scan.checkCell(cell, "elevator");
             scan.checkCell(Cell{cell.x, cell.y, top}, "elevator top");
             scan.elevators.emplace_back(cell, top);
@@ -341,8 +337,6 @@ private:
             place(cell, c);
         } else if (is({"Create_Player", "create_player", "Create_player", "Player", "player", "character",
                        "main_character"})) {
-            Cell cell = cursor();
-            int ammo[2] = {0, 0};
             std::map<std::string, int> keys = {{"x", 0}, {"y", 1}, {"z", 2}};
             for (const char* k : {"grey", "num_grey", "grey_ammo", "greyAmmo", "Grey", "Grey_Ammo", "gray", "num_gray",
                                   "gray_ammo", "grayAmmo", "Gray", "Gray_Ammo"}) {
@@ -351,15 +345,10 @@ private:
             for (const char* k : {"destroy", "num_destroy", "destroy_ammo", "destroyAmmo", "Destroy", "Destroy_Ammo"}) {
                 keys[k] = 4;
             }
-            auto set = [&](int slot, const std::string& w) {
-                if (slot == 0) cell.x = values.evaluate(w);
-                if (slot == 1) cell.y = values.evaluate(w);
-                if (slot == 2) cell.z = values.evaluate(w);
-                if (slot == 3 || slot == 4) ammo[slot - 3] = values.evaluate(w);
-            };
-            stepped(9, keys, set, set);
-            scan.grey = ammo[0];
-            scan.destroy = ammo[1];
+            const std::vector<std::string> s = slots(9, keys);
+            const Cell cell = cellOf(s);
+            scan.grey = s[3].empty() ? 0 : values.evaluate(s[3]);
+            scan.destroy = s[4].empty() ? 0 : values.evaluate(s[4]);
             scan.red = 0;
             place(cell, "Create_Player");
         } else if (c == "Add_Walls") {
