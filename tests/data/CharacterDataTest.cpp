@@ -16,14 +16,14 @@
 
 namespace {
 
-struct CharacterSpec {
+struct ExpectedCharacter {
     std::string name;
     int boneCount;                  // 0: the character's own choice
     std::vector<std::string> sets;  // every name the game looks up
     std::string start;
 };
 
-const std::vector<CharacterSpec> CHARACTERS = {
+const std::vector<ExpectedCharacter> CHARACTERS = {
     {"MainCharacter", 13,
      {"Stand", "Attack1", "Attack2", "AttackFlight1", "AttackFlight2", "AttackRun1", "AttackRun2", "Death",
       "DeadStand", "DeathWalk", "DeadWalk", "DeathFlight", "DeathFall", "LandDeath", "DeadLand", "Jump", "Flight",
@@ -122,16 +122,16 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(openTestWindow());
-        for (const CharacterSpec& spec : CHARACTERS) {
+        for (const ExpectedCharacter& expected : CHARACTERS) {
             CharacterData data;
             data.skeleton = new VXVXSSkeletonData();
             data.choreography = new VXVXAChoreographyManagerData();
             data.choreography->skeleton = data.skeleton;
             testing::internal::CaptureStdout();
-            data.skeleton->parseFile(skeletonPath(spec.name));
-            data.choreography->parseFile(choreographyPath(spec.name));
+            data.skeleton->parseFile(skeletonPath(expected.name));
+            data.choreography->parseFile(choreographyPath(expected.name));
             data.output = unexpectedOutput(testing::internal::GetCapturedStdout());
-            characters()[spec.name] = data;
+            characters()[expected.name] = data;
         }
     }
 
@@ -148,12 +148,12 @@ protected:
 
 TEST_F(CharacterDataTest, FilesTheStartUpOpensAreThereAndReadWithoutEchoes)
 {
-    for (const CharacterSpec& spec : CHARACTERS) {
-        expectExactFile(skeletonPath(spec.name));
-        expectExactFile(choreographyPath(spec.name));
-        EXPECT_EQ(character(spec.name).output, "") << spec.name << ": unknown lines or files that did not open";
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        expectExactFile(skeletonPath(expected.name));
+        expectExactFile(choreographyPath(expected.name));
+        EXPECT_EQ(character(expected.name).output, "") << expected.name << ": unknown lines or files that did not open";
         // Their readers echo an empty last line: the files end without a line end.
-        for (const std::string& path : {skeletonPath(spec.name), choreographyPath(spec.name)}) {
+        for (const std::string& path : {skeletonPath(expected.name), choreographyPath(expected.name)}) {
             const std::string text = readGameFile(path);
             ASSERT_FALSE(text.empty()) << path;
             EXPECT_NE(text.back(), '\n') << path;
@@ -164,61 +164,61 @@ TEST_F(CharacterDataTest, FilesTheStartUpOpensAreThereAndReadWithoutEchoes)
 
 TEST_F(CharacterDataTest, SkeletonsAreTreesOfModelledBones)
 {
-    for (const CharacterSpec& spec : CHARACTERS) {
-        const VXVXSSkeletonData& s = *character(spec.name).skeleton;
-        if (spec.boneCount > 0) {
-            EXPECT_EQ(s.boneCount, spec.boneCount) << spec.name;
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        const VXVXSSkeletonData& s = *character(expected.name).skeleton;
+        if (expected.boneCount > 0) {
+            EXPECT_EQ(s.boneCount, expected.boneCount) << expected.name;
         }
-        ASSERT_GT(s.boneCount, 1) << spec.name;
+        ASSERT_GT(s.boneCount, 1) << expected.name;
         ASSERT_EQ(static_cast<int>(s.bones.size()), s.boneCount);
-        ASSERT_GE(s.anchorBone, 0) << spec.name;
-        ASSERT_LT(s.anchorBone, s.boneCount) << spec.name;
+        ASSERT_GE(s.anchorBone, 0) << expected.name;
+        ASSERT_LT(s.anchorBone, s.boneCount) << expected.name;
 
         std::set<std::string> names;
         for (const VXBoneData& bone : s.bones) {
-            EXPECT_TRUE(names.insert(bone.name).second) << spec.name << ": " << bone.name << " twice";
-            ASSERT_NE(bone.model, nullptr) << spec.name << ": " << bone.name << " has no model";
-            EXPECT_GT(bone.model->vertexCount, 0) << spec.name << ": " << bone.name;
+            EXPECT_TRUE(names.insert(bone.name).second) << expected.name << ": " << bone.name << " twice";
+            ASSERT_NE(bone.model, nullptr) << expected.name << ": " << bone.name << " has no model";
+            EXPECT_GT(bone.model->vertexCount, 0) << expected.name << ": " << bone.name;
         }
         std::vector<int> parents(s.boneCount, -1);
         std::vector<std::vector<int>> children(s.boneCount);
         for (const VXBoneRelation& r : s.relations) {
             ASSERT_TRUE(r.parent >= 0 && r.parent < s.boneCount && r.child >= 0 && r.child < s.boneCount);
-            EXPECT_EQ(parents[r.child], -1) << spec.name << ": " << s.bones[r.child].name << " has two parents";
+            EXPECT_EQ(parents[r.child], -1) << expected.name << ": " << s.bones[r.child].name << " has two parents";
             parents[r.child] = r.parent;
             children[r.parent].push_back(r.child);
         }
-        EXPECT_EQ(parents[s.anchorBone], -1) << spec.name << ": the anchor has a parent";
+        EXPECT_EQ(parents[s.anchorBone], -1) << expected.name << ": the anchor has a parent";
         std::vector<bool> reached(s.boneCount, false);
         std::vector<int> open = {s.anchorBone};
         while (!open.empty()) {
             const int bone = open.back();
             open.pop_back();
-            ASSERT_FALSE(reached[bone]) << spec.name << ": a cycle";
+            ASSERT_FALSE(reached[bone]) << expected.name << ": a cycle";
             reached[bone] = true;
             open.insert(open.end(), children[bone].begin(), children[bone].end());
         }
         for (int i = 0; i < s.boneCount; ++i) {
-            EXPECT_TRUE(reached[i]) << spec.name << ": " << s.bones[i].name << " hangs from no bone";
+            EXPECT_TRUE(reached[i]) << expected.name << ": " << s.bones[i].name << " hangs from no bone";
         }
     }
 }
 
 TEST_F(CharacterDataTest, ChoreographiesHoldEveryNameTheGameAsksForOnce)
 {
-    for (const CharacterSpec& spec : CHARACTERS) {
-        const VXVXAChoreographyManagerData& c = *character(spec.name).choreography;
-        ASSERT_EQ(c.entries.size(), spec.sets.size()) << spec.name;
-        EXPECT_EQ(c.entries[0].name, "Stand") << spec.name << ": set 0 is the fallback for unknown names";
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        const VXVXAChoreographyManagerData& c = *character(expected.name).choreography;
+        ASSERT_EQ(c.entries.size(), expected.sets.size()) << expected.name;
+        EXPECT_EQ(c.entries[0].name, "Stand") << expected.name << ": set 0 is the fallback for unknown names";
         std::set<std::string> seen;
         for (const VXStanceSetEntry& entry : c.entries) {
-            EXPECT_TRUE(seen.insert(entry.name).second) << spec.name << ": " << entry.name << " twice";
+            EXPECT_TRUE(seen.insert(entry.name).second) << expected.name << ": " << entry.name << " twice";
         }
-        for (const std::string& name : spec.sets) {
-            ASSERT_EQ(c.indexByName.count(name), 1u) << spec.name << ": no set " << name;
+        for (const std::string& name : expected.sets) {
+            ASSERT_EQ(c.indexByName.count(name), 1u) << expected.name << ": no set " << name;
             EXPECT_EQ(c.entries[c.indexByName.at(name)].name, name);
         }
-        EXPECT_EQ(c.entries[c.startIndex].name, spec.start) << spec.name;
+        EXPECT_EQ(c.entries[c.startIndex].name, expected.start) << expected.name;
     }
 }
 
@@ -226,14 +226,14 @@ TEST_F(CharacterDataTest, ChoreographiesHoldEveryNameTheGameAsksForOnce)
 // stance names each bone once and no other.
 TEST_F(CharacterDataTest, EveryStanceListsExactlyItsSkeletonsBones)
 {
-    for (const CharacterSpec& spec : CHARACTERS) {
-        const CharacterData& data = character(spec.name);
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        const CharacterData& data = character(expected.name);
         std::set<std::string> bones;
         for (const VXBoneData& bone : data.skeleton->bones) {
             bones.insert(bone.name);
         }
         for (const VXStanceSetEntry& entry : data.choreography->entries) {
-            const std::string where = spec.name + " " + entry.name;
+            const std::string where = expected.name + " " + entry.name;
             ASSERT_GE(entry.set.entries.size(), 2u) << where << ": a set needs a way from one pose to the next";
             for (const VXStanceEntry& stance : entry.set.entries) {
                 EXPECT_GT(stance.movementSpeed, 0.0f) << where;
@@ -254,8 +254,8 @@ TEST_F(CharacterDataTest, EveryStanceListsExactlyItsSkeletonsBones)
 // short one.
 TEST_F(CharacterDataTest, BlendsBetweenKeyPosesTurnEveryBoneTheShortWay)
 {
-    for (const CharacterSpec& spec : CHARACTERS) {
-        const CharacterData& data = character(spec.name);
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        const CharacterData& data = character(expected.name);
         for (const VXStanceSetEntry& entry : data.choreography->entries) {
             const std::vector<VXStanceEntry>& frames = entry.set.entries;
             for (size_t i = 0; i + 1 < frames.size(); ++i) {
@@ -264,7 +264,7 @@ TEST_F(CharacterDataTest, BlendsBetweenKeyPosesTurnEveryBoneTheShortWay)
                 ASSERT_EQ(static_cast<int>(frames[i].pose->size()), data.skeleton->boneCount);
                 for (int b = 0; b < data.skeleton->boneCount; ++b) {
                     EXPECT_GE(VXQuat::dot((*frames[i].pose)[b], (*frames[i + 1].pose)[b]), -1e-5f)
-                        << spec.name << " " << entry.name << " frame " << i << " bone "
+                        << expected.name << " " << entry.name << " frame " << i << " bone "
                         << data.skeleton->bones[b].name;
                 }
             }
@@ -316,11 +316,11 @@ TEST_F(CharacterDataTest, SetsHandOverAsTheGameExpects)
         }
     }
     // Every set that ends names a set that exists, so nothing falls back to set 0 by accident.
-    for (const CharacterSpec& spec : CHARACTERS) {
-        const VXVXAChoreographyManagerData& c = *character(spec.name).choreography;
+    for (const ExpectedCharacter& expected : CHARACTERS) {
+        const VXVXAChoreographyManagerData& c = *character(expected.name).choreography;
         for (const VXStanceSetEntry& entry : c.entries) {
             if (!loops(entry)) {
-                EXPECT_EQ(c.indexByName.count(entry.nextName), 1u) << spec.name << " " << entry.name;
+                EXPECT_EQ(c.indexByName.count(entry.nextName), 1u) << expected.name << " " << entry.name;
             }
         }
     }
