@@ -80,7 +80,8 @@ class Character:
         for pose_name in used:
             lines = []
             for bone in self.bone_names():
-                lines += ["Bone: " + bone, "\tOrientation: (" + ", ".join(fmt(a) for a in angles[pose_name, bone]) + ")"]
+                text = ", ".join(fmt(a) for a in angles[pose_name, bone])
+                lines += ["Bone: " + bone, "\tOrientation: (" + text + ")"]
             write_text(os.path.join(chore, "Poses", pose_name + ".vxc"), lines)
 
         set_names = [s.name for s in self.sets]

@@ -14,8 +14,8 @@ from geometry import Model, chamfered_cube_points, ring
 BLOCKS = "Data/Block/Models"
 
 
-def block(name, colour, comment):
-    m = Model(name, comment)
+def block(name, colour, what):
+    m = Model(name, what + ": a 30-unit cube centred on the origin, edges chamfered.")
     m.material(name, colour, (0.25, 0.25, 0.25))
     m.hull(name, chamfered_cube_points(14.6, 13.0))
     return m
@@ -187,14 +187,14 @@ def rollie_pollie():
 def all_models():
     return [
         (BLOCKS, tile()),
-        (BLOCKS, block("DefaultBlock", (0.56, 0.57, 0.6), "Grey block: a 30-unit cube centred on the origin, edges chamfered.")),
-        (BLOCKS, block("RedBlock", (0.86, 0.16, 0.12), "Red block: a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("BlueBlock", (0.16, 0.38, 0.92), "Blue block: a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("GreenBlock", (0.18, 0.7, 0.26), "Green block (also the pet): a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("YellowBlock", (0.96, 0.8, 0.16), "Yellow block (also the elevator): a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("BlackBlock", (0.1, 0.1, 0.12), "Black block: a 30-unit cube centred on the origin.")),
+        (BLOCKS, block("DefaultBlock", (0.56, 0.57, 0.6), "Grey block")),
+        (BLOCKS, block("RedBlock", (0.86, 0.16, 0.12), "Red block")),
+        (BLOCKS, block("BlueBlock", (0.16, 0.38, 0.92), "Blue block")),
+        (BLOCKS, block("GreenBlock", (0.18, 0.7, 0.26), "Green block (also the pet)")),
+        (BLOCKS, block("YellowBlock", (0.96, 0.8, 0.16), "Yellow block (also the elevator)")),
+        (BLOCKS, block("BlackBlock", (0.1, 0.1, 0.12), "Black block")),
         (BLOCKS, goal()),
-        (BLOCKS, block("PurpleBlock", (0.56, 0.22, 0.78), "Purple block (also the blob): a 30-unit cube centred on the origin.")),
+        (BLOCKS, block("PurpleBlock", (0.56, 0.22, 0.78), "Purple block (also the blob)")),
         (BLOCKS, acid()),
         ("Data/Attack/Missile/Models", missile_head()),
         ("Data/Attack/Missile/Models", missile_tail()),
