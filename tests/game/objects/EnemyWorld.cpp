@@ -5,6 +5,7 @@
 #include <climits>
 #include <sstream>
 
+#include "engine/animation/VXSkeleton.h"
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
 #include "game/start/KTAssets.h"
@@ -117,4 +118,14 @@ EnemyWorldTest::~EnemyWorldTest()
 int EnemyWorldTest::stance(const KTCharacterAssets& character, const std::string& name)
 {
     return character.choreography->indexOf(name);
+}
+
+void EnemyWorldTest::bringTo(VXSkeleton* skeleton, int stance)
+{
+    ASSERT_NE(skeleton, nullptr);
+    skeleton->requestStance(stance);
+    for (int i = 0; i < 10 * OneShotUpdates && skeleton->currentStance() != stance; ++i) {
+        skeleton->advanceStance();
+    }
+    ASSERT_EQ(skeleton->currentStance(), stance);
 }

@@ -52,6 +52,10 @@ protected:
         return n;
     }
 
+    // Requests the stance and steps the skeleton until it shows (a request
+    // of the same priority waits for the current track to restart).
+    static void bringTo(VXSkeleton* skeleton, int stance);
+
     // The stance number of a name in a character's choreography.
     static int stance(const KTCharacterAssets& character, const std::string& name);
 

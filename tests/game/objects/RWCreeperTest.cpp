@@ -114,9 +114,18 @@ TEST_F(Creeper, FirstHitStunsForTwentyUpdatesSecondHitExplodes)
     EXPECT_EQ(sounds.countOf(KTSoundId::CreeperDeath), 1);
     EXPECT_TRUE(c->dead);
     EXPECT_EQ(sounds.countOf(KTSoundId::BlockExplode), 1);
-    // Blasts and takeDamage do not hurt it.
+    // takeDamage does not hurt it.
     c->takeDamage(5);
     EXPECT_EQ(c->hitPoints, 0);
+}
+
+TEST_F(Creeper, BlastsDoNotHurtIt)
+{
+    RWCreeper* c = creeper(cellCentre(4, 0, 5));
+    physics.resolveCollisions();
+    world->blastAround(world->chainQueue, cellCentre(5, 0, 5), true);
+    EXPECT_EQ(c->hitPoints, 2);
+    EXPECT_FALSE(c->spinning);
 }
 
 TEST_F(Creeper, HopsOnItsSixthStuckPathStep)
