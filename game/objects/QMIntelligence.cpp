@@ -386,6 +386,13 @@ void QMIntelligence::addToLevel(KTGameObject* object)
     object->attachToLevel(levelWorld->physics, levelWorld);
 }
 
+void QMIntelligence::dropPickup(KTGameObject* pickup)
+{
+    pickup->position = position;
+    pickup->position.w() = 1.0f;
+    addToLevel(pickup);
+}
+
 void QMIntelligence::freezeBody()
 {
     if (physicsObject != nullptr) {
@@ -409,6 +416,11 @@ void QMIntelligence::runSkeletonUpdate(VXSkeleton* skeleton)
     if (skeleton != nullptr) {
         skeleton->advanceStance();
     }
+    thinkAndMove();
+}
+
+void QMIntelligence::thinkAndMove()
+{
     if (!dead) {
         sense();
         updateState();

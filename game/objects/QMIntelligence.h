@@ -117,14 +117,17 @@ protected:
     // Enters an object the enemy creates (a missile, a pickup) into the
     // level under the next id and attaches it.
     void addToLevel(KTGameObject* object);
+    // A pickup dropped where the enemy stands.
+    void dropPickup(KTGameObject* pickup);
     // Velocity zero and both physics flags cleared.
     void freezeBody();
     // While the skeleton shows the dead stance the corpse is frozen and no
     // longer collides; true then.
     bool freezeWhenDead(const VXSkeleton* skeleton, int deadStance);
-    // advanceStance, then sense, updateState and think while alive, then
-    // the clamp and the object update: the tail of every skeleton enemy's
-    // update.
+    // Sense, updateState and think while alive, then the clamp and the
+    // object update: the tail of every enemy's update.
+    void thinkAndMove();
+    // advanceStance, then thinkAndMove.
     void runSkeletonUpdate(VXSkeleton* skeleton);
     void drawSkeleton(VXSkeleton* skeleton, VXViewState* view, VXShaderProgram* program);
     // Null while the character's data is not loaded.

@@ -149,10 +149,7 @@ void QMZealot::launch(VXVec4 point)
 
 void QMZealot::dropDestroyAmmoPickup()
 {
-    RWDestroyAmmoPickup* pickup = new RWDestroyAmmoPickup();
-    pickup->position = position;
-    pickup->position.w() = 1.0f;
-    addToLevel(pickup);
+    dropPickup(new RWDestroyAmmoPickup());
 }
 
 void QMZealot::draw(VXViewState* view, VXShaderProgram* program)

@@ -134,13 +134,7 @@ void RWCreeper::update()
         explode();
     }
 
-    if (!dead) {
-        sense();
-        updateState();
-        think();
-    }
-    clampToLevelBounds();
-    KTGameObject::update();
+    thinkAndMove();
 }
 
 void RWCreeper::draw(VXViewState* view, VXShaderProgram* program)

@@ -112,10 +112,7 @@ void RWShooter::fire()
 
 void RWShooter::dropRedAmmoPickup()
 {
-    RWRedAmmoPickup* pickup = new RWRedAmmoPickup();
-    pickup->position = position;
-    pickup->position.w() = 1.0f;
-    addToLevel(pickup);
+    dropPickup(new RWRedAmmoPickup());
 }
 
 void RWShooter::draw(VXViewState* view, VXShaderProgram* program)

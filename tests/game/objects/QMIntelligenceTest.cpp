@@ -37,7 +37,7 @@ public:
         dead = false;
         initialize(physics, level, hunted, flag, minX, minZ, maxX, maxZ);
     }
-    void update() override { runSkeletonUpdate(nullptr); }
+    void update() override { thinkAndMove(); }
     void draw(VXViewState*, VXShaderProgram*) override {}
     void idle() override { ++idles; }
     void alert() override { ++alerts; }
