@@ -7,7 +7,7 @@
 
 namespace {
 
-// The creeper reads its model at spawn, which needs a GL context.
+// The creeper reads its model at spawn: in a real window, as in the game.
 class Creeper : public EnemyWorldTest {
 protected:
     void SetUp() override { ASSERT_TRUE(openTestWindow()); }
