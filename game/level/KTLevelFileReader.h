@@ -58,7 +58,7 @@ public:
     static const long MaxLoopRepetitions = 1000000;
     // A file creates at most this many objects (five full levels); the rest
     // of its creating commands are refused.
-    static const int MaxCreatedObjects = 10000;
+    static constexpr int MaxCreatedObjects = 10000;
 
 private:
     void runLoop(struct VXTokenizer& tokenizer);
