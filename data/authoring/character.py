@@ -16,7 +16,7 @@ since their readers would echo the empty last line.
 import os
 
 from geometry import fmt, write_text
-from posing import stance_angles
+from posing import qdot, quaternion, stance_angles
 
 NONE, REFLEXIVE, RECURSIVE, REFLEXIVE_RECURSIVE = "None", "Reflexive", "Recursive", "Reflexive_Recursive"
 
@@ -74,13 +74,14 @@ class Character:
         used = sorted({pose for s in self.sets for pose, _ in s.frames})
         names = set(self.bone_names())
         for pose_name in used:
-            pose = self.poses[pose_name]
-            unknown = set(pose.bones) - names
+            unknown = set(self.poses[pose_name].bones) - names
             assert not unknown, (self.name, pose_name, unknown)
+        angles = self.signed_angles(used)
+        for pose_name in used:
             lines = []
             for bone in self.bone_names():
-                angles = stance_angles(*pose.rotation_of(bone))
-                lines += ["Bone: " + bone, "\tOrientation: (" + ", ".join(fmt(a) for a in angles) + ")"]
+                text = ", ".join(fmt(a) for a in angles[pose_name, bone])
+                lines += ["Bone: " + bone, "\tOrientation: (" + text + ")"]
             write_text(os.path.join(chore, "Poses", pose_name + ".vxc"), lines)
 
         set_names = [s.name for s in self.sets]
@@ -102,3 +103,48 @@ class Character:
         assert self.start in set_names
         vxa.append("Starting_Stance_Set: " + self.start)
         write_text(os.path.join(chore, self.name + "Choreography.vxa"), vxa, final_newline=False)
+
+    def signed_angles(self, used):
+        """The file angles of every pose and bone. The engine blends two
+        quaternions without turning one round, so a blend whose quaternions
+        point apart (negative dot product) would swing the long way, more
+        than half a turn. Adding 360 degrees to the first angle gives the same
+        rotation with the opposite quaternion; each bone's poses get the signs
+        that make every blend between consecutive frames of a set the short
+        one."""
+        pairs = {(a, b) for s in self.sets for (a, _), (b, _) in zip(s.frames, s.frames[1:]) if a != b}
+        result = {}
+        for bone in self.bone_names():
+            base = {p: stance_angles(*self.poses[p].rotation_of(bone)) for p in used}
+            quats = {p: quaternion(base[p]) for p in used}
+            links = {p: [] for p in used}
+            for a, b in pairs:
+                d = qdot(quats[a], quats[b])
+                if abs(d) > 1e-6:
+                    links[a].append((b, d > 0))
+                    links[b].append((a, d > 0))
+            sign = {}
+            for start in used:
+                if start in sign:
+                    continue
+                sign[start] = True
+                component = [start]
+                todo = [start]
+                while todo:
+                    p = todo.pop()
+                    for q, same in links[p]:
+                        want = sign[p] if same else not sign[p]
+                        if q not in sign:
+                            sign[q] = want
+                            component.append(q)
+                            todo.append(q)
+                        else:
+                            assert sign[q] == want, (self.name, bone, p, q, "blends that cannot all be short")
+                # Keep most poses as they are: flip the smaller part.
+                if 2 * sum(1 for p in component if not sign[p]) > len(component):
+                    for p in component:
+                        sign[p] = not sign[p]
+            for p in used:
+                a0, a1, a2 = base[p]
+                result[p, bone] = (a0, a1, a2) if sign[p] else (a0 + 360.0, a1, a2)
+        return result

@@ -104,9 +104,9 @@ def hero():
     P["Walk3"] = P["Walk1"].mirrored()
     P["Walk4"] = P["Walk2"].mirrored()
     P["Jump0"] = Pose(Chest=15, Head=-10, ThighL=-25, ShinL=45, FootL=-15, ThighR=-25, ShinR=45, FootR=-15,
-                      UpperArmL=(40, 0, 10), UpperArmR=(40, 0, -10), ForearmL=-20, ForearmR=-20)
+                      UpperArmL=(25, 0, 10), UpperArmR=(25, 0, -10), ForearmL=-20, ForearmR=-20)
     P["Jump1"] = Pose(Chest=-5, Head=-5, ThighL=-70, ShinL=80, FootL=-10, ThighR=-45, ShinR=60, FootR=-10,
-                      UpperArmL=(-150, 0, 20), UpperArmR=(-150, 0, -20), ForearmL=-20, ForearmR=-20)
+                      UpperArmL=(-140, 0, 20), UpperArmR=(-140, 0, -20), ForearmL=-20, ForearmR=-20)
     P["Flight0"] = Pose(Chest=5, ThighL=-45, ShinL=60, FootL=-15, ThighR=-15, ShinR=45, FootR=-15,
                         UpperArmL=(-30, 0, 60), UpperArmR=(-30, 0, -60), ForearmL=-30, ForearmR=-30)
     P["Flight1"] = P["Flight0"].but(ThighL=-30, ShinL=50, ThighR=-25, ShinR=55, UpperArmL=(-40, 0, 70),
@@ -176,9 +176,9 @@ def hero():
         S("AttackRun1", [("RunAttack0", 5), ("RunAttack1", 1)], NONE, "AttackRun2", 3),
         S("AttackRun2", [("RunAttack1", 8), ("Walk1", 1)], NONE, "Walk", 3),
         S("Death", [("Death0", 10), ("Death1", 14), ("DeadBack", 1)], NONE, "DeadStand", 7),
-        S("DeadStand", [("DeadBack", 128), ("DeadBack", 1)], RECURSIVE, priority=2),
+        S("DeadStand", [("DeadBack", 132), ("DeadBack", 1)], RECURSIVE, priority=2),
         S("DeathWalk", [("DeathWalk0", 10), ("DeathWalk1", 14), ("DeadFront", 1)], NONE, "DeadWalk", 7),
-        S("DeadWalk", [("DeadFront", 128), ("DeadFront", 1)], RECURSIVE, priority=2),
+        S("DeadWalk", [("DeadFront", 132), ("DeadFront", 1)], RECURSIVE, priority=2),
         S("DeathFlight", [("DeathFlight0", 8), ("DeathFlight1", 1)], NONE, "DeathFall", 7),
         S("DeathFall", [("DeathFlight1", 10), ("DeathFlight0", 10), ("DeathFlight1", 1)], RECURSIVE, priority=7),
         S("LandDeath", [("LandDeath0", 8), ("DeadSpread", 1)], NONE, "DeadLand", 7),

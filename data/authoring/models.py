@@ -14,8 +14,8 @@ from geometry import Model, chamfered_cube_points, ring
 BLOCKS = "Data/Block/Models"
 
 
-def block(name, colour, comment):
-    m = Model(name, comment)
+def block(name, colour, what):
+    m = Model(name, what + ": a 30-unit cube centred on the origin, edges chamfered.")
     m.material(name, colour, (0.25, 0.25, 0.25))
     m.hull(name, chamfered_cube_points(14.6, 13.0))
     return m
@@ -33,14 +33,14 @@ def tile():
 
 
 def goal():
-    m = Model("GoalBlock", "Goal block: a white cube with a golden diamond raised on every side\n"
-                           "but the bottom, within the 30-unit cell.")
+    m = Model("GoalBlock", "Goal block: a white cube with a golden diamond raised on each of its\n"
+                           "six sides, within the 30-unit cell.")
     m.material("GoalWhite", (0.96, 0.96, 0.94), (0.5, 0.5, 0.5))
     m.material("GoalGold", (1.0, 0.78, 0.2), (0.8, 0.7, 0.3))
     m.hull("GoalWhite", chamfered_cube_points(14.0, 12.6))
     diamond = [(0, 8), (8, 0), (0, -8), (-8, 0)]
     inner = [(0, 4), (4, 0), (0, -4), (-4, 0)]
-    for axis, sign in ((0, 1), (0, -1), (1, 1), (2, 1), (2, -1)):
+    for axis, sign in ((0, 1), (0, -1), (1, 1), (1, -1), (2, 1), (2, -1)):
         pts = []
         for (a, b), depth in [(p, 13.9) for p in diamond] + [(p, 15.0) for p in inner]:
             p = [a, b]
@@ -187,14 +187,14 @@ def rollie_pollie():
 def all_models():
     return [
         (BLOCKS, tile()),
-        (BLOCKS, block("DefaultBlock", (0.56, 0.57, 0.6), "Grey block: a 30-unit cube centred on the origin, edges chamfered.")),
-        (BLOCKS, block("RedBlock", (0.86, 0.16, 0.12), "Red block: a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("BlueBlock", (0.16, 0.38, 0.92), "Blue block: a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("GreenBlock", (0.18, 0.7, 0.26), "Green block (also the pet): a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("YellowBlock", (0.96, 0.8, 0.16), "Yellow block (also the elevator): a 30-unit cube centred on the origin.")),
-        (BLOCKS, block("BlackBlock", (0.1, 0.1, 0.12), "Black block: a 30-unit cube centred on the origin.")),
+        (BLOCKS, block("DefaultBlock", (0.56, 0.57, 0.6), "Grey block")),
+        (BLOCKS, block("RedBlock", (0.86, 0.16, 0.12), "Red block")),
+        (BLOCKS, block("BlueBlock", (0.16, 0.38, 0.92), "Blue block")),
+        (BLOCKS, block("GreenBlock", (0.18, 0.7, 0.26), "Green block (also the pet)")),
+        (BLOCKS, block("YellowBlock", (0.96, 0.8, 0.16), "Yellow block (also the elevator)")),
+        (BLOCKS, block("BlackBlock", (0.1, 0.1, 0.12), "Black block")),
         (BLOCKS, goal()),
-        (BLOCKS, block("PurpleBlock", (0.56, 0.22, 0.78), "Purple block (also the blob): a 30-unit cube centred on the origin.")),
+        (BLOCKS, block("PurpleBlock", (0.56, 0.22, 0.78), "Purple block (also the blob)")),
         (BLOCKS, acid()),
         ("Data/Attack/Missile/Models", missile_head()),
         ("Data/Attack/Missile/Models", missile_tail()),

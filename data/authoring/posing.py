@@ -78,6 +78,29 @@ def stance_angles(pitch=0.0, yaw=0.0, roll=0.0):
     return tuple(0.0 if abs(v) < 5e-4 else v for v in (a, b, c))
 
 
+def quaternion(angles):
+    """The engine's quaternion (x, y, z, w) of three file angles:
+    q = Qy(a0) * Qx(a1) * Qy(a2), Hamilton products."""
+    def axis_angle(deg, axis):
+        h = math.radians(deg) / 2.0
+        v = [0.0, 0.0, 0.0]
+        v[axis] = math.sin(h)
+        return (v[0], v[1], v[2], math.cos(h))
+
+    def product(a, b):
+        ax, ay, az, aw = a
+        bx, by, bz, bw = b
+        return (aw * bx + ax * bw + ay * bz - az * by, aw * by - ax * bz + ay * bw + az * bx,
+                aw * bz + ax * by - ay * bx + az * bw, aw * bw - ax * bx - ay * by - az * bz)
+
+    a0, a1, a2 = angles
+    return product(product(axis_angle(a0, 1), axis_angle(a1, 0)), axis_angle(a2, 1))
+
+
+def qdot(a, b):
+    return sum(x * y for x, y in zip(a, b))
+
+
 class Pose:
     """Named bone rotations; bones not named keep the rest pose."""
 

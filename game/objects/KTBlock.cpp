@@ -1,7 +1,5 @@
 #include "game/objects/KTBlock.h"
 
-#include "engine/model/VXOBJData.h"
-#include "engine/render/VXViewState.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTBlockMissile.h"
 #include "game/objects/KTPhysicsKind.h"
@@ -39,17 +37,7 @@ void KTBlock::setUp(KTPhysicsWorld* physics, int type, KTLevelWorld* level)
 
 void KTBlock::draw(VXViewState* view, VXShaderProgram* program)
 {
-    VXOBJData* model = modelOfType(blockType);
-    if (model == nullptr || view == nullptr || program == nullptr) {
-        return;
-    }
-    view->stack.push();
-    view->stack.translate(position);
-    view->stack.rotate(orientation);
-    view->uploadModelViewProjection();
-    view->uploadModelView();
-    model->draw(program);
-    view->stack.pop();
+    drawModel(modelOfType(blockType), view, program);
 }
 
 void KTBlock::spawnBlockMissileAt(VXVec4 d)

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "engine/model/VXOBJData.h"
-#include "engine/render/VXViewState.h"
 #include "game/audio/KTSoundId.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/level/KTLevelWorld.h"
@@ -75,11 +73,6 @@ KindSounds soundsOf(int enemyKind)
         return KindSounds{KTSoundId::BlobHappyHop, KTSoundId::BlobSmallJump, KTSoundId::BlobJump};
     }
     return KindSounds{KTSoundId::PetHappyHop, KTSoundId::PetSmallJump, KTSoundId::PetJump};
-}
-
-float cellCentre(float p)
-{
-    return std::trunc(p / CellSize) * CellSize + CellSize * 0.5f;
 }
 
 void countUp(int& counter)
@@ -300,7 +293,9 @@ void KTEnemy::centreOnCell()
     if (std::sqrt(v.x() * v.x() + v.z() * v.z()) >= SettleSpeed) {
         return;
     }
-    VXVec4 push = VXVec4(cellCentre(p.x()), p.y(), cellCentre(p.z()), 1.0f) - p;
+    VXVec4 centre = snapToCellCentre(p);
+    centre.y() = p.y();
+    VXVec4 push = centre - p;
     push *= 1.0f / SettleDivisor;
     applyImpulse(push);
 }
@@ -338,15 +333,5 @@ VXOBJData* KTEnemy::modelOfKind(int kind)
 
 void KTEnemy::draw(VXViewState* view, VXShaderProgram* program)
 {
-    VXOBJData* model = modelOfKind(enemyKind);
-    if (model == nullptr || view == nullptr || program == nullptr) {
-        return;
-    }
-    view->stack.push();
-    view->stack.translate(position);
-    view->stack.rotate(orientation);
-    view->uploadModelViewProjection();
-    view->uploadModelView();
-    model->draw(program);
-    view->stack.pop();
+    drawModel(modelOfKind(enemyKind), view, program);
 }

@@ -58,11 +58,6 @@ bool castsShadowOn(int kind)
         || kind == KTPhysicsKind::PurpleBlock;
 }
 
-float cellCentre(float p)
-{
-    return std::trunc(p / CellSize) * CellSize + CellSize * 0.5f;
-}
-
 } // namespace
 
 const char* const KTMainCharacter::stanceNames[KTMainCharacter::StanceCount] = {
@@ -309,7 +304,8 @@ void KTMainCharacter::settleOnCell()
         return;
     }
     const VXVec4& p = physicsObject->position;
-    const VXVec4 centre(cellCentre(p.x()), p.y(), cellCentre(p.z()), 1.0f);
+    VXVec4 centre = snapToCellCentre(p);
+    centre.y() = p.y();
     const VXVec4& v = physicsObject->velocity;
     if (std::sqrt(v.x() * v.x() + v.z() * v.z()) >= SettleSpeed) {
         return;

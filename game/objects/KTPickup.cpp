@@ -1,7 +1,5 @@
 #include "game/objects/KTPickup.h"
 
-#include "engine/model/VXOBJData.h"
-#include "engine/render/VXViewState.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/start/KTAssets.h"
@@ -48,16 +46,7 @@ void KTPickup::drawSpinning(float& spinAngle, VXOBJData* model, VXViewState* vie
     // One step per draw, whether or not anything can be drawn.
     spinAngle += SpinStep;
     orientation = VXQuat::fromAngleAxis(spinAngle, 0.0f, 1.0f, 0.0f);
-    if (model == nullptr || view == nullptr || program == nullptr) {
-        return;
-    }
-    view->stack.push();
-    view->stack.translate(position);
-    view->stack.rotate(orientation);
-    view->uploadModelViewProjection();
-    view->uploadModelView();
-    model->draw(program);
-    view->stack.pop();
+    drawModel(model, view, program);
 }
 
 RWDestroyAmmoPickup::RWDestroyAmmoPickup()

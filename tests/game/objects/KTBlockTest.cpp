@@ -57,10 +57,10 @@ TEST_F(Block, TypesGiveTheirKindsAndModels)
         {7, 100, a.defaultBlock}, {8, 100, a.defaultBlock}, {9, 100, a.defaultBlock}, {11, 108, a.purpleBlock},
         {12, 200, a.acidBlock}, {13, 100, a.defaultBlock}, {-3, 100, a.defaultBlock},
     };
-    int layer = 0;
+    int column = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "type " << row.type);
-        KTBlock* b = block(1, layer++ % 5, 1 + layer, row.type);
+        KTBlock* b = block(1, 0, ++column, row.type);
         EXPECT_EQ(b->blockType, row.type);
         EXPECT_EQ(b->body.kind, row.kind);
         EXPECT_EQ(KTBlock::modelOfType(row.type), row.model);
