@@ -41,8 +41,9 @@ protected:
         createParticleManager();
         scene.setUp();
         testing::internal::GetCapturedStdout();
-        // Our own levels: two empty rooms.
-        scene.levelNames = {dir.write("a.txt", "Level A"), dir.write("b.txt", "Level B")};
+        // Our own levels: two empty rooms, the player in the middle.
+        scene.levelNames = {dir.write("a.txt", "Level A\nCreate_Player 10 10 0"),
+                            dir.write("b.txt", "Level B\nCreate_Player 10 10 0")};
     }
 
     void TearDown() override { setSoundTable(nullptr); }
