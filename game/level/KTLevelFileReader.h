@@ -39,8 +39,8 @@ public:
     // Guards against scripts that would stall the game: loops nested deeper
     // than this are not run, and a file carries out at most this many loop
     // repetitions in all.
-    static const int MaxLoopDepth = 64;
-    static const long MaxLoopRepetitions = 1000000;
+    static constexpr int MaxLoopDepth = 64;
+    static constexpr long MaxLoopRepetitions = 1000000;
 
 private:
     void runLoop(struct VXTokenizer& tokenizer);
