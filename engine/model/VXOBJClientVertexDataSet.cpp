@@ -10,9 +10,11 @@ int sign(int difference)
     return (difference > 0) - (difference < 0);
 }
 
+// -1 is an absent field; any other negative index (a relative one) is not
+// supported and names nothing.
 bool indexesList(int index, size_t size)
 {
-    return index < 0 || static_cast<size_t>(index) < size;
+    return index == -1 || (index >= 0 && static_cast<size_t>(index) < size);
 }
 
 void printVectors(const std::vector<VXVec4>& vectors, const std::string& prefix)

@@ -162,3 +162,23 @@ TEST_F(VXOBJDataParse, FaceNamingDataNotYetReadIsDroppedWhole)
     EXPECT_EQ((std::vector<int>{0, 1, 2, 0, 1, 2}), indicesOf(0));
     EXPECT_EQ(3u, model.dataSet.vertices.size());
 }
+
+TEST(VXOBJParsing, CornerFieldsAtTheEndsOfTheIntRangeDoNotWrapAround)
+{
+    // The conversion clamps to the int range; one below the lowest int must
+    // not wrap around to a large index that a long model could reach.
+    EXPECT_LT(parseCorner("-2147483648").vertex, -1);
+    EXPECT_LT(parseCorner("1/-99999999999/1").textureCoordinate, -1);
+    EXPECT_EQ(0, parseCorner("1/-99999999999/1").normal);
+    EXPECT_EQ(2147483646, parseCorner("2147483647").vertex);
+    EXPECT_EQ(2147483646, parseCorner("99999999999").vertex);
+}
+
+TEST_F(VXOBJDataParse, FaceWithANegativeIndexIsDroppedWhole)
+{
+    // Relative (negative) indices are not supported; such a face names nothing.
+    parse("v 0 0 0\nv 1 0 0\nv 0 1 0\nf -2147483648\nf 1 -1 3\nf 1/-2 2 3\nf 1 2 3\n");
+    ASSERT_EQ(1u, model.dataSet.blocks.size());
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), indicesOf(0));
+    EXPECT_EQ(3u, model.dataSet.vertices.size());
+}
