@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -181,4 +182,44 @@ TEST_F(VXOBJDataParse, FaceWithANegativeIndexIsDroppedWhole)
     ASSERT_EQ(1u, model.dataSet.blocks.size());
     EXPECT_EQ((std::vector<int>{0, 1, 2}), indicesOf(0));
     EXPECT_EQ(3u, model.dataSet.vertices.size());
+}
+
+TEST(VXOBJFaceKeyOrder, FarApartIndicesKeepAStrictOrder)
+{
+    const VXOBJFaceKey lowest{INT_MIN, -1, -1};
+    const VXOBJFaceKey first{0, -1, -1};
+    const VXOBJFaceKey highest{INT_MAX, -1, -1};
+    EXPECT_TRUE(lowest < first);
+    EXPECT_FALSE(first < lowest);
+    EXPECT_TRUE(lowest < highest);
+    EXPECT_FALSE(highest < lowest);
+    // Lexicographic: a later field only decides between equal earlier ones.
+    EXPECT_TRUE((VXOBJFaceKey{0, INT_MIN, INT_MAX}) < (VXOBJFaceKey{0, INT_MAX, INT_MIN}));
+    EXPECT_FALSE((VXOBJFaceKey{0, INT_MAX, INT_MIN}) < (VXOBJFaceKey{0, INT_MIN, INT_MAX}));
+    EXPECT_TRUE((VXOBJFaceKey{3, 2, INT_MIN}) < (VXOBJFaceKey{3, 2, INT_MAX}));
+    EXPECT_FALSE(first < first);
+}
+
+TEST(VXOBJFaceKeyOrder, CornersFarApartAreStillSharedInTheMap)
+{
+    VXOBJClientVertexDataSet dataSet;
+    dataSet.positions.push_back(VXVec4(1, 2, 3, 1));
+    dataSet.normals.push_back(VXVec4(0, 1, 0, 1));
+    dataSet.textureCoordinates.push_back(VXVec4(0.5f, 0.5f, 0, 1));
+    // Every index that is not negative names the one element of its list.
+    const VXOBJFaceKey keys[] = {{0, -1, -1}, {INT_MIN, -1, -1}, {0, 0, INT_MIN}, {0, INT_MIN, 0},
+                                 {INT_MIN, 0, 0},  {0, 0, 0},        {-1, INT_MIN, 0}};
+    for (int round = 0; round < 3; ++round) {
+        for (const VXOBJFaceKey& key : keys) {
+            dataSet.addCorner(key);
+        }
+    }
+    EXPECT_EQ(7u, dataSet.vertices.size());
+    EXPECT_EQ(7u, dataSet.vertexIndexByKey.size());
+    const std::vector<int> once{0, 1, 2, 3, 4, 5, 6};
+    std::vector<int> expected;
+    for (int round = 0; round < 3; ++round) {
+        expected.insert(expected.end(), once.begin(), once.end());
+    }
+    EXPECT_EQ(expected, dataSet.blocks.at(0).indices);
 }
