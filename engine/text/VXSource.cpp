@@ -23,6 +23,11 @@ VXDirective classifyDirective(std::string line)
 
 void VXSource::loadSourceText(std::string path)
 {
+    // Each level holds one open file and one stack frame.
+    if (includeChain.size() > static_cast<size_t>(MaxIncludeDepth)) {
+        std::cout << "Refusing include nested more than " << MaxIncludeDepth << " deep: " << path << std::endl;
+        return;
+    }
     const std::string file = hostPath(path);
     if (std::find(includeChain.begin(), includeChain.end(), file) != includeChain.end()) {
         std::cout << "Refusing recursive include of " << path << std::endl;
