@@ -1,6 +1,7 @@
 #include "engine/text/VXSource.h"
 
 #include "engine/text/VXCharacterClasses.h"
+#include "engine/text/VXTextFileStreamReader.h"
 #include "engine/text/VXTokenizer.h"
 #include "platform/HostPath.h"
 
@@ -40,8 +41,7 @@ void VXSource::loadSourceText(std::string path)
     includeChain.push_back(file);
     // A read error never sets end-of-file, so it ends the lines too.
     while (!stream.eof()) {
-        std::string line;
-        std::getline(stream, line);
+        const std::string line = readTextLine(stream);
         if (stream.bad() || (stream.fail() && !stream.eof())) {
             break;
         }

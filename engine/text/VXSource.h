@@ -19,7 +19,8 @@ struct VXDirective {
 // other line gives Other.
 VXDirective classifyDirective(std::string line);
 
-// A shader's source text as lines, each without its line end, every
+// A shader's source text as lines, each without its line end (a carriage
+// return before a newline is part of the line end), every
 // "#include" line replaced by the lines of the file it names.
 class VXSource {
 public:

@@ -223,3 +223,15 @@ TEST(VXOBJFaceKeyOrder, CornersFarApartAreStillSharedInTheMap)
     }
     EXPECT_EQ(expected, dataSet.blocks.at(0).indices);
 }
+
+TEST_F(VXOBJDataParse, CarriageReturnsBeforeLineEndsStillNameTheLibraryAndItsMaterials)
+{
+    writeLibrary("newmtl red\r\nKd 1 0 0\r\nnewmtl blue\r\nKd 0 0 1\r\n");
+    parse("mtllib model.mtl\r\nv 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\nusemtl blue\r\nf 1 2 3\r\n");
+    ASSERT_EQ(2u, model.dataSet.blocks.size());
+    EXPECT_EQ("red", model.dataSet.blocks[0].material.name);
+    EXPECT_EQ("blue", model.dataSet.blocks[1].material.name);
+    expectVector(0, 0, 1, 1, model.dataSet.blocks[1].material.diffuse);
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), indicesOf(1));
+    EXPECT_EQ(1, model.dataSet.blockIndexByName.at("blue"));
+}

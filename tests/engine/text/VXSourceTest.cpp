@@ -33,6 +33,14 @@ TEST(VXSource, IncludeLinesAreReplacedInPlaceRecursively)
     EXPECT_EQ(load(dir.write("twice.glsl", "#include " + inner + "\n#include " + inner)), Lines({"i1", "i1"}));
 }
 
+TEST(VXSource, CarriageReturnsBeforeLineEndsAreDroppedAndIncludesStillFound)
+{
+    TempDir dir;
+    const std::string inner = dir.write("inner.glsl", "i1\r\ni2\r\n");
+    const std::string main = dir.write("main.glsl", "m1\r\n#include " + inner + "\r\nm2\r\n");
+    EXPECT_EQ(load(main), Lines({"m1", "i1", "i2", "", "m2", ""}));
+}
+
 TEST(VXSource, MissingOrQuotedIncludesAddNothing)
 {
     TempDir dir;
