@@ -296,12 +296,13 @@ TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTie
         EXPECT_LE(culled, 800 * 600 / 10000) << "culling, view " << turn;
         frame({KTKey::A});
     }
-    // With all four lights on the build is the full program, and still the same picture.
+    // All four lights on, their maps never drawn: the lookups are left out,
+    // and the picture is still the same.
     for (VXSpotLight& light : scene.lights) {
         light.on = true;
     }
     frame();
-    EXPECT_EQ(scene.levelRender->program(), defaultRenderProgram);
+    EXPECT_NE(scene.levelRender->program(), defaultRenderProgram);
     scene.lights[2].on = false;
     const float spin = KTMainCharacter::shadowSpin;
     const float sign = KTLevelWorld::helpSignAngle;
@@ -312,4 +313,10 @@ TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTie
     showAgain(spin, sign, phase);
     scene.levelRender->lightsBuiltOut = true;
     EXPECT_EQ(differingPixels(three, windowPixels()), 0) << "three lights";
+    // Once every map counts as drawn, the build is the full program.
+    scene.lights[2].on = true;
+    for (VXSpotLight& light : scene.lights) {
+        light.shadowMapDrawn = true;
+    }
+    EXPECT_EQ(scene.levelRender->program(), defaultRenderProgram);
 }
