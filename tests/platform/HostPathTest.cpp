@@ -82,7 +82,9 @@ TEST(HostPath, PathLongerThanTheHostOpensIsNotFoundAtOnce)
     const std::string resolved = hostPath(many);
     const std::string huge = hostPath(std::string(10 * 1024 * 1024, 'a') + "/b");
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 1.0);
+    // Component by component this took minutes; the bound only tells the two
+    // apart, with room for a loaded machine.
+    EXPECT_LT(seconds, 20.0);
     EXPECT_EQ(resolved, expected);
     EXPECT_FALSE(std::ifstream(resolved).is_open());
     EXPECT_EQ(huge.size(), 10u * 1024 * 1024 + 2);
