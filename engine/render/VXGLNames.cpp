@@ -10,6 +10,10 @@ GLuint generateTextureName()
 GLuint generateFramebufferName()
 {
     GLuint name = 0;
+    // Null until GLEW has found the driver's entry points: no name then.
+    if (glGenFramebuffersEXT == nullptr) {
+        return 0;
+    }
     glGenFramebuffersEXT(1, &name);
     return name;
 }
@@ -17,6 +21,10 @@ GLuint generateFramebufferName()
 GLuint generateBufferName()
 {
     GLuint name = 0;
+    // Null until GLEW has found the driver's entry points: no name then.
+    if (glGenBuffersARB == nullptr) {
+        return 0;
+    }
     glGenBuffersARB(1, &name);
     return name;
 }
@@ -24,6 +32,10 @@ GLuint generateBufferName()
 GLuint generateRenderbufferName()
 {
     GLuint name = 0;
+    // Null until GLEW has found the driver's entry points: no name then.
+    if (glGenRenderbuffersEXT == nullptr) {
+        return 0;
+    }
     glGenRenderbuffersEXT(1, &name);
     return name;
 }

@@ -57,6 +57,11 @@ void VXVertexBuffer::allocate(int vertexCount, const void* data, GLenum usage)
 {
     layOut(vertexCount);
     buffer = generateBufferName();
+    // Without a GL context there is no buffer: the layout stands, nothing
+    // is uploaded and nothing draws.
+    if (buffer == 0) {
+        return;
+    }
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     glBufferData(GL_ARRAY_BUFFER, totalBytes, data, usage);
 }
@@ -73,7 +78,7 @@ void VXVertexBuffer::layOut(int vertexCount)
 
 void VXVertexBuffer::update(int attribute, int firstVertex, int count, const void* data)
 {
-    if (attribute < 0 || attribute >= attributeCount) {
+    if (attribute < 0 || attribute >= attributeCount || buffer == 0) {
         return;
     }
     const VXVertexAttribute& block = attributes[attribute];
@@ -84,6 +89,9 @@ void VXVertexBuffer::update(int attribute, int firstVertex, int count, const voi
 
 void VXVertexBuffer::bind(const VXIndexTable& locations) const
 {
+    if (buffer == 0) {
+        return;
+    }
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     for (int i = 0; i < attributeCount; ++i) {
         const int location = locations.get(i);
@@ -99,5 +107,8 @@ void VXVertexBuffer::bind(const VXIndexTable& locations) const
 
 void VXVertexBuffer::drawElements(GLenum mode, GLsizei count, const void* indices) const
 {
+    if (buffer == 0) {
+        return;
+    }
     glDrawElements(mode, count, GL_UNSIGNED_INT, indices);
 }

@@ -14,6 +14,8 @@ struct KTHelpSign {
     VXTexture* texture;
     // World units.
     float radius;
+
+    KTHelpSign(VXVec4 position, VXTexture* texture, float radius);
 };
 
 #endif

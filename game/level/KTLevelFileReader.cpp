@@ -26,7 +26,8 @@ const int DefaultHeight = 5;
 KTLevelFileReader::KTLevelFileReader()
     : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
-      loopDepth(0), loopRepetitions(0), loopLimitReported(false)
+      loopDepth(0), loopRepetitions(0), loopLimitReported(false), createdObjects(0),
+      objectLimitReported(false)
 {
 }
 
@@ -42,6 +43,8 @@ void KTLevelFileReader::beginParse(std::string path)
     loopDepth = 0;
     loopRepetitions = 0;
     loopLimitReported = false;
+    createdObjects = 0;
+    objectLimitReported = false;
 }
 
 int KTLevelFileReader::evaluate(const std::string& word) const
@@ -103,6 +106,8 @@ void KTLevelFileReader::parseLine(std::string line)
     } else if (command == "Store_Integer") {
         std::string name = tokenizer.nextToken();
         namedIntegers[name] = parseInt(tokenizer.nextToken());
+    } else if (runCreatingCommand(command, tokenizer)) {
+        return;
     } else {
         // setText appended the newline, so every echoed line is followed by
         // an empty one.

@@ -36,19 +36,46 @@ public:
 
     int evaluate(const std::string& word) const;
 
+    // The creating commands' operations: each builds one object at the
+    // world position of script cell (cx, cy, cz) and hands it to the world.
+    void createBlock(int cx, int cy, int cz, int type);
+    void createColumn(struct VXTokenizer tokenizer, int type);
+    void createEnemy(int cx, int cy, int cz, const std::string& word);
+    void createElevator(int cx, int cy, int cz, int topCz);
+    void createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY, int upperX,
+                       int upperY);
+    void createPickup(int cx, int cy, int cz, const std::string& word);
+    void placePlayer(int cx, int cy, int cz, int gray, int destroy, int red);
+
+    // First match: red 0, blue 1, green 2, yellow 3, grey/gray 4, black 5,
+    // goal/white 6, anything else 12 (acid).
+    static int blockTypeOfColour(const std::string& word);
+
     // Guards against scripts that would stall the game: loops nested deeper
     // than this are not run, and a file carries out at most this many loop
     // repetitions in all.
     static constexpr int MaxLoopDepth = 64;
     static constexpr long MaxLoopRepetitions = 1000000;
+    // A file creates at most this many objects (five full levels); the rest
+    // of its creating commands are refused.
+    static constexpr int MaxCreatedObjects = 10000;
 
 private:
     void runLoop(struct VXTokenizer& tokenizer);
     void echo(const std::string& textWithNewline);
+    // True when `command` is a creating command; it has then been carried out.
+    bool runCreatingCommand(const std::string& command, struct VXTokenizer& tokenizer);
+    void fillArea(struct VXTokenizer& tokenizer);
+    void addWalls();
+    void addHelpSign(struct VXTokenizer& tokenizer);
+    // Counts one more created object; false once the file has made too many.
+    bool mayCreate();
 
     int loopDepth;
     long loopRepetitions;
     bool loopLimitReported;
+    int createdObjects;
+    bool objectLimitReported;
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include "engine/render/VXViewState.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTPhysicsWorld.h"
+#include "game/objects/KTEnemy.h"
 #include "game/objects/KTGameObject.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssets.h"
@@ -259,6 +260,12 @@ int KTLevelWorld::insertObject(KTGameObject* object)
     object->objectId = id;
     nextId += 1;
     return id;
+}
+
+void KTLevelWorld::addEnemy(KTEnemy* enemy, int enemyKind)
+{
+    insertObject(enemy);
+    enemy->initBody(this, player, enemyKind, physics);
 }
 
 void KTLevelWorld::queueRemoval(int id)

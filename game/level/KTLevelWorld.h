@@ -10,6 +10,7 @@
 #include "game/effects/KTParticleManager.h"
 #include "game/level/KTHelpSign.h"
 
+class KTEnemy;
 class KTGameObject;
 class KTLevelFileReader;
 class KTLevelScene;
@@ -93,6 +94,9 @@ public:
     // Enters `object` under the next id and gives it that id; the caller then
     // runs the object's set-up, which takes the matching body id.
     int insertObject(KTGameObject* object);
+    // Enters a scripted enemy under the next id and sets it up with the
+    // player as its target.
+    void addEnemy(KTEnemy* enemy, int enemyKind);
     // Any number of times per frame; the removal takes the object out once.
     void queueRemoval(int id);
     // Null when no object has that id.

@@ -8,6 +8,7 @@
 #include "game/objects/KTBlock.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/objects/KTPhysicsKind.h"
+#include "game/objects/QMIntelligence.h"
 
 namespace {
 
@@ -75,13 +76,13 @@ void KTLevelWorld::blastCell(std::vector<int>& queue, VXVec4 position, int dx, i
         switch (body.kind) {
         case KTPhysicsKind::Player: {
             KTMainCharacter* character = dynamic_cast<KTMainCharacter*>(owner);
-            if (character == nullptr || character->health <= 0 || character->hurtCooldown > 0) {
+            if (character == nullptr || character->health <= 0 || character->painTimer > 0) {
                 break;
             }
             character->health -= 1;
             playSoundAt(KTSoundId::PlayerPain, character->position);
             character->playPainAnimation();
-            character->hurtCooldown = PlayerHurtCooldown;
+            character->painTimer = PlayerHurtCooldown;
             if (character->health <= 0) {
                 character->die();
             }
@@ -90,8 +91,13 @@ void KTLevelWorld::blastCell(std::vector<int>& queue, VXVec4 position, int dx, i
         case KTPhysicsKind::Zealot:
         case KTPhysicsKind::LeapingZealot:
         case KTPhysicsKind::Anubis:
-        case KTPhysicsKind::Reaper:
+        case KTPhysicsKind::Reaper: {
+            QMIntelligence* enemy = dynamic_cast<QMIntelligence*>(owner);
+            if (enemy != nullptr) {
+                enemy->takeDamage(1);
+            }
             break;
+        }
         case KTPhysicsKind::RedBlock:
         case KTPhysicsKind::BlueBlock: {
             KTBlock* block = dynamic_cast<KTBlock*>(owner);

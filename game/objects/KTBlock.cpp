@@ -1,9 +1,18 @@
 #include "game/objects/KTBlock.h"
 
-#include "engine/model/VXOBJData.h"
-#include "engine/render/VXViewState.h"
+#include "game/level/KTLevelWorld.h"
+#include "game/objects/KTBlockMissile.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/start/KTAssets.h"
+
+namespace {
+
+const int AcidFragmentType = 13;
+const float FragmentOffsetX = 50.0f;
+const float FragmentOffsetY = -50.0f;
+const float FragmentOffsetZ = 80.0f;
+
+} // namespace
 
 KTBlock::KTBlock()
     : blockType(0), hitPoints(1), destroyed(false)
@@ -28,17 +37,25 @@ void KTBlock::setUp(KTPhysicsWorld* physics, int type, KTLevelWorld* level)
 
 void KTBlock::draw(VXViewState* view, VXShaderProgram* program)
 {
-    VXOBJData* model = modelOfType(blockType);
-    if (model == nullptr || view == nullptr || program == nullptr) {
+    drawModel(modelOfType(blockType), view, program);
+}
+
+void KTBlock::spawnBlockMissileAt(VXVec4 d)
+{
+    if (world == nullptr) {
         return;
     }
-    view->stack.push();
-    view->stack.translate(position);
-    view->stack.rotate(orientation);
-    view->uploadModelViewProjection();
-    view->uploadModelView();
-    model->draw(program);
-    view->stack.pop();
+    KTBlockMissile* fragment = new KTBlockMissile();
+    fragment->missileType = AcidFragmentType;
+    fragment->position = VXVec4(position.x() + d.x() * FragmentOffsetX, position.y() + d.y() * FragmentOffsetY,
+                                position.z() + d.z() * FragmentOffsetZ, 1.0f);
+    // The direction stands in the quaternion; the attachment turns z by it.
+    fragment->orientation.x() = d.x();
+    fragment->orientation.y() = d.y();
+    fragment->orientation.z() = d.z();
+    fragment->orientation.w() = 0.0f;
+    world->insertObject(fragment);
+    fragment->attachToLevel(world->physics, world);
 }
 
 VXOBJData* KTBlock::modelOfType(int type)

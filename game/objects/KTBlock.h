@@ -21,6 +21,11 @@ public:
     void setUp(KTPhysicsWorld* physicsWorld, int type, KTLevelWorld* world);
     void draw(VXViewState* view, VXShaderProgram* program) override;
 
+    // Launches one acid fragment from this block; d is a direction, scaled
+    // per axis into the start offset (50, -50, 80) and carried in the
+    // fragment's orientation.
+    void spawnBlockMissileAt(VXVec4 d);
+
     // Null while the models are not loaded.
     static VXOBJData* modelOfType(int type);
 };

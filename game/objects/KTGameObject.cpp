@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/model/VXOBJData.h"
+#include "engine/render/VXViewState.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 
@@ -103,6 +105,20 @@ void KTGameObject::applyImpulse(const VXVec4& v)
 
 void KTGameObject::emptyHook()
 {
+}
+
+void KTGameObject::drawModel(VXOBJData* model, VXViewState* view, VXShaderProgram* program)
+{
+    if (model == nullptr || view == nullptr || program == nullptr) {
+        return;
+    }
+    view->stack.push();
+    view->stack.translate(position);
+    view->stack.rotate(orientation);
+    view->uploadModelViewProjection();
+    view->uploadModelView();
+    model->draw(program);
+    view->stack.pop();
 }
 
 int KTGameObject::takeNextBodyId()

@@ -6,6 +6,7 @@
 #include "game/level/KTPhysicsBody.h"
 
 class KTLevelWorld;
+class VXOBJData;
 class KTPhysicsWorld;
 struct VXShaderProgram;
 struct VXViewState;
@@ -41,6 +42,10 @@ public:
     // The steps of the shared attachToLevel, for set-ups that fill the body
     // first (blocks, enemies, AI enemies).
     void attachBody(KTPhysicsWorld* physicsWorld, KTLevelWorld* world);
+
+    // Draws `model` at `position`, turned by `orientation`; nothing for a
+    // null model, view or program.
+    void drawModel(VXOBJData* model, VXViewState* view, VXShaderProgram* program);
 
     // The program-wide body id counter: 0 at start, never reset.
     static int takeNextBodyId();

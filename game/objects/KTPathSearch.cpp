@@ -5,10 +5,21 @@
 #include <cstring>
 #include <deque>
 
+#include "game/level/KTLevelWorld.h"
+#include "game/objects/KTGameObject.h"
+
+static_assert(sizeof(KTPathGrids) == KTLevelWorld::PathGridBytes, "the path maps fill the world's scratch buffer");
+static_assert(KT_PATH_GRID_SIZE == KTLevelWorld::PathGridSide, "one grid size for the maps and the buffer");
+
 void KTPathGrids::clear()
 {
     std::memset(occupied, 0, sizeof(occupied));
     std::memset(visited, 0, sizeof(visited));
+}
+
+KTPathGrids* KTPathGrids::of(unsigned char* buffer)
+{
+    return reinterpret_cast<KTPathGrids*>(buffer);
 }
 
 int pathCellOf(float coordinate)
@@ -108,4 +119,30 @@ bool sameCell(float ax, float az, float bx, float bz)
 {
     return std::floor(ax / KT_CELL_SIZE) == std::floor(bx / KT_CELL_SIZE)
         && std::floor(az / KT_CELL_SIZE) == std::floor(bz / KT_CELL_SIZE);
+}
+
+namespace {
+
+// Objects this far above or below the searcher (or farther) do not block it.
+const float BlockingHeight = 20.0f;
+
+} // namespace
+
+void flagOccupiedCells(KTPathGrids& grids, const std::map<int, KTGameObject*>& objects, const KTGameObject* self,
+                       const KTGameObject* target, float height, const VXVec4& goal)
+{
+    for (const auto& entry : objects) {
+        const KTGameObject* object = entry.second;
+        if (object == self || object == target) {
+            continue;
+        }
+        const VXVec4& p = object->position;
+        if (std::fabs(p.y() - height) >= BlockingHeight) {
+            continue;
+        }
+        if (sameCell(p.x(), p.z(), goal.x(), goal.z())) {
+            continue;
+        }
+        grids.occupied[pathCellOf(p.x())][pathCellOf(p.z())] = 1;
+    }
 }

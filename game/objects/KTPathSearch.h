@@ -1,7 +1,11 @@
 #ifndef GAME_OBJECTS_KTPATHSEARCH_H
 #define GAME_OBJECTS_KTPATHSEARCH_H
 
+#include <map>
+
 #include "engine/math/VXVec4.h"
+
+class KTGameObject;
 
 // Enemies move on the 20 x 20 horizontal grid of 30-unit cells. The level
 // world owns one scratch buffer of two byte maps, shared by every search.
@@ -13,6 +17,9 @@ struct KTPathGrids {
     unsigned char visited[KT_PATH_GRID_SIZE][KT_PATH_GRID_SIZE];
 
     void clear();
+    // The level world's scratch buffer (KTLevelWorld::pathGrids) seen as the
+    // two maps; null for a null buffer.
+    static KTPathGrids* of(unsigned char* buffer);
 };
 
 // One queued cell of a breadth-first search.
@@ -45,5 +52,12 @@ int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goal
 VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ);
 
 bool sameCell(float ax, float az, float bx, float bz);
+
+// Objects at about the searcher's height block the cells they stand in: every
+// object of `objects` but `self` and `target` less than 20 units above or
+// below `height` flags its cell, unless it stands in the goal's cell, which is
+// never flagged.
+void flagOccupiedCells(KTPathGrids& grids, const std::map<int, KTGameObject*>& objects, const KTGameObject* self,
+                       const KTGameObject* target, float height, const VXVec4& goal);
 
 #endif

@@ -14,3 +14,9 @@ int directionIndex(int dx, int dz)
     dz = std::clamp(dz, -1, 1);
     return dx * 3 + dz + 4;
 }
+
+VXTexture* helpImage(const std::string& name)
+{
+    const auto found = assets().helpImages.find(name);
+    return found != assets().helpImages.end() ? found->second : nullptr;
+}

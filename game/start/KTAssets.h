@@ -73,6 +73,10 @@ struct KTAssets {
 // The one registry.
 KTAssets& assets();
 
+// The help image of that name; null for a name that is not loaded (the map
+// is left as it is).
+VXTexture* helpImage(const std::string& name);
+
 // Index into the direction tables for a movement request; dx and dz are
 // clamped to -1..1 so no request reads outside the tables.
 int directionIndex(int dx, int dz);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DataTables.h"
+#include "GameFiles.h"
 #include "MediaFiles.h"
 #include "platform/HostPath.h"
 #include "support/TempDir.h"
@@ -47,25 +48,6 @@ const std::vector<std::string> MUSIC = {
     "data/music/Piano.wav",                   "data/music/Raindrops___NQ.wav",
     "data/music/The_rise_of__.wav",
 };
-
-std::string slashed(std::string path)
-{
-    for (char& c : path) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return path;
-}
-
-// Present as the game opens it, and with exactly the letter case written:
-// the host layer's case-insensitive matching must not be needed.
-void expectExactFile(const std::string& dataPath)
-{
-    const std::string resolved = hostPath(dataPath);
-    EXPECT_TRUE(std::filesystem::is_regular_file(resolved)) << dataPath;
-    EXPECT_EQ(resolved, slashed(dataPath));
-}
 
 std::vector<std::string> soundFiles()
 {

@@ -21,6 +21,23 @@ TEST(VXVertexBufferLayout, BlocksFollowOneAnotherInAttributeOrder)
     EXPECT_EQ(10, buffer.vertexCount);
 }
 
+// A model read before the window opens (or in a program with no window)
+// keeps its layout and draws nothing instead of calling absent GL entries.
+TEST(VXVertexBufferLayout, WithoutAGLContextNothingIsUploadedOrDrawn)
+{
+    VXVertexBuffer buffer;
+    buffer.addAttribute(3, GL_FLOAT);
+    const float data[6] = { 0, 1, 2, 3, 4, 5 };
+    buffer.allocate(2, data, GL_STATIC_DRAW);
+    EXPECT_EQ(0u, buffer.buffer);
+    EXPECT_EQ(24, buffer.totalBytes);
+    buffer.update(0, 0, 2, data);
+    VXIndexTable locations;
+    buffer.bind(locations);
+    const unsigned int indices[2] = { 0, 1 };
+    buffer.drawElements(GL_LINES, 2, indices);
+}
+
 TEST(VXVertexBufferLayout, UnsizedTypesTakeNoRoomAndASeventhAttributeIsRefused)
 {
     VXVertexBuffer buffer;

@@ -124,7 +124,7 @@ TEST_F(Blast, HurtsThePlayerOncePerCooldownAndWearsBlueBlocksDown)
     world->blastAround(queue, cellCentre(5, 0, 5), true);
     world->blastAround(queue, cellCentre(5, 0, 5), true);
     EXPECT_EQ(player.health, 3);
-    EXPECT_EQ(player.hurtCooldown, 60);
+    EXPECT_EQ(player.painTimer, 60);
     ASSERT_EQ(sounds.played.size(), 2u);
     EXPECT_EQ(sounds.played[0].id, KTSoundId::PlayerPain);
     EXPECT_TRUE(sameCell(sounds.played[0].position, cellCentre(4, 0, 5)));
@@ -136,7 +136,7 @@ TEST_F(Blast, HurtsThePlayerOncePerCooldownAndWearsBlueBlocksDown)
     EXPECT_FALSE(creeper->destroyed);
 
     // A spent player is not hurt again.
-    player.hurtCooldown = 0;
+    player.painTimer = 0;
     player.health = 0;
     world->blastAround(queue, cellCentre(5, 0, 5), true);
     EXPECT_EQ(player.health, 0);

@@ -46,7 +46,7 @@ protected:
 
     KTHelpSign sign(float x, float y, float z, float radius, VXTexture* texture)
     {
-        return KTHelpSign{true, VXVec4(x, y, z, 1), texture, radius};
+        return KTHelpSign(VXVec4(x, y, z, 1), texture, radius);
     }
 };
 

@@ -6,11 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -166,4 +169,70 @@ TEST(GameProgram, WithoutRedirectTheLinesReachTheTerminal)
     EXPECT_EQ(waitForExit(pid, 10000), 0);
     EXPECT_EQ(readWholeFile(terminal).rfind("HELLO WORLD\n", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(dir.file("stdout.txt")));
+}
+
+namespace {
+
+// The lines of `log` that are exactly one of `wanted`, in the order printed.
+std::vector<std::string> linesAmong(const std::string& log, const std::vector<std::string>& wanted)
+{
+    std::vector<std::string> found;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        if (std::find(wanted.begin(), wanted.end(), line) != wanted.end()) {
+            found.push_back(line);
+        }
+    }
+    return found;
+}
+
+const std::vector<std::string> START_UP_LINES = {
+    "HELLO WORLD",
+    "INITIALIZING",
+    "INITIALIZED VX",
+    "INITIALIZED ENV MODELS",
+    "INITIALIZED KT REFERENCE",
+    "INITIALIXED KT CHARACTER DATA",
+    "INITIALIZED KT TEXTURE DATA",
+    "INITIALIZED KT SOUND",
+    "INITIALIZED KT PARTICLES",
+    "INITIALIZED FIRST SCENE",
+};
+
+} // namespace
+
+TEST(GameProgram, EveryStartUpStepPrintsItsLineOnceAndInOrder)
+{
+    TempDir dir;
+    const std::string terminal = dir.file("terminal.txt");
+    const pid_t pid = startGame(dir.path(), false, terminal);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(waitForText(terminal, "INITIALIZED FIRST SCENE\n", 20000)) << readWholeFile(terminal);
+    kill(pid, SIGTERM);
+    EXPECT_EQ(waitForExit(pid, 10000), 0);
+
+    const std::string log = readWholeFile(terminal);
+    EXPECT_EQ(linesAmong(log, START_UP_LINES), START_UP_LINES) << log;
+    EXPECT_EQ(log.rfind("HELLO WORLD\n", 0), 0u) << log;
+    // Every file the start-up reads is in the game directory.
+    EXPECT_EQ(log.find("FAILED"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Unable to"), std::string::npos) << log;
+}
+
+TEST(GameProgram, WithoutAWindowNothingIsInitialized)
+{
+    TempDir dir;
+    const std::string terminal = dir.file("terminal.txt");
+    // No display for the x11 driver: the video mode cannot be set.
+    const char* display = getenv("DISPLAY");
+    const std::string savedDisplay = display != nullptr ? display : "";
+    unsetenv("DISPLAY");
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    const pid_t pid = startGame(dir.path(), false, terminal);
+    if (display != nullptr) {
+        setenv("DISPLAY", savedDisplay.c_str(), 1);
+    }
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(waitForExit(pid, 10000), 0);
+    EXPECT_EQ(readWholeFile(terminal), "HELLO WORLD\nFAILED TO INIT SDL\n");
 }

@@ -1,0 +1,549 @@
+// The level script's creating commands: blocks, columns and filled boxes,
+// enemies, elevators, AI enemies, pickups, the player, walls and help signs.
+#include "game/level/KTLevelFileReader.h"
+
+#include <initializer_list>
+#include <iostream>
+
+#include "engine/text/VXTextConversions.h"
+#include "engine/text/VXTokenizer.h"
+#include "game/level/KTLevelWorld.h"
+#include "game/objects/KTBlock.h"
+#include "game/objects/KTEnemy.h"
+#include "game/objects/KTMainCharacter.h"
+#include "game/objects/KTPickup.h"
+#include "game/objects/QMZealot.h"
+#include "game/objects/RWAnubis.h"
+#include "game/objects/RWColossus.h"
+#include "game/objects/RWCreeper.h"
+#include "game/objects/RWReaper.h"
+#include "game/start/KTAssets.h"
+
+namespace {
+
+const float CellSize = 30.0f;
+const float HalfCell = 15.0f;
+const int GreyBlockType = 4;
+const int ElevatorKind = 2;
+const int AISpawnFlag = 1;
+
+bool isOneOf(const std::string& word, std::initializer_list<const char*> words)
+{
+    for (const char* w : words) {
+        if (word == w) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What a stepped command keeps in a slot.
+enum class SlotKind { Number, Word, Range };
+
+struct StepKey {
+    const char* word;
+    int slot;
+};
+
+// The values of one stepped command, by slot. A range keeps its low end in
+// `number` and its high end in `high`.
+struct StepValues {
+    static const int MaxSlots = 8;
+    int number[MaxSlots] = {};
+    int high[MaxSlots] = {};
+    std::string word[MaxSlots];
+};
+
+struct SteppedCommand {
+    int steps;
+    std::initializer_list<StepKey> keys;
+    std::initializer_list<SlotKind> slots;
+};
+
+void readRange(const KTLevelFileReader& reader, VXTokenizer& tokenizer, const std::string& lowWord, int& low,
+               int& high)
+{
+    low = reader.evaluate(lowWord);
+    std::string next = tokenizer.nextToken();
+    if (next == "to" || next == "To") {
+        next = tokenizer.nextToken();
+    }
+    high = reader.evaluate(next);
+}
+
+// Each step takes one word: a key reads its value from the words after it,
+// the empty word (end of line) does nothing, and any other word is a bare
+// value for the slot numbered like the step. Values not given keep what
+// `values` holds on entry.
+void readSteps(const KTLevelFileReader& reader, VXTokenizer& tokenizer, const SteppedCommand& command,
+               StepValues& values)
+{
+    const int slotCount = static_cast<int>(command.slots.size());
+    for (int step = 0; step < command.steps; ++step) {
+        std::string word = tokenizer.nextToken();
+        if (word.empty()) {
+            continue;
+        }
+        int slot = step;
+        std::string valueWord = word;
+        for (const StepKey& key : command.keys) {
+            if (word == key.word) {
+                slot = key.slot;
+                valueWord = tokenizer.nextToken();
+                break;
+            }
+        }
+        if (slot >= slotCount || slot >= StepValues::MaxSlots) {
+            continue;
+        }
+        switch (command.slots.begin()[slot]) {
+        case SlotKind::Number:
+            values.number[slot] = reader.evaluate(valueWord);
+            break;
+        case SlotKind::Word:
+            values.word[slot] = valueWord;
+            break;
+        case SlotKind::Range:
+            readRange(reader, tokenizer, valueWord, values.number[slot], values.high[slot]);
+            break;
+        }
+    }
+}
+
+// Values read one after the other, each evaluated; missing ones are 0.
+void readInOrder(const KTLevelFileReader& reader, VXTokenizer& tokenizer, int* values, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        values[i] = reader.evaluate(tokenizer.nextToken());
+    }
+}
+
+const SteppedCommand CreateBlockSteps{
+    4, { { "color", 3 }, { "x", 0 }, { "y", 1 }, { "z", 2 } },
+    { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Word } };
+
+const SteppedCommand FillAreaSteps{
+    4, { { "color", 3 }, { "x", 0 }, { "y", 1 }, { "z", 2 } },
+    { SlotKind::Range, SlotKind::Range, SlotKind::Range, SlotKind::Word } };
+
+const SteppedCommand CreateEnemySteps{
+    4, { { "type", 3 }, { "x", 0 }, { "y", 1 }, { "z", 2 } },
+    { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Word } };
+
+const SteppedCommand CreatePetSteps{
+    3, { { "x", 0 }, { "y", 1 }, { "z", 2 } }, { SlotKind::Number, SlotKind::Number, SlotKind::Number } };
+
+const SteppedCommand CreateAISteps{
+    8,
+    { { "type", 3 }, { "x", 0 }, { "y", 1 }, { "z", 2 }, { "lower_x", 4 }, { "low_x", 4 }, { "lowerX", 4 },
+      { "lower_y", 5 }, { "low_y", 5 }, { "lowerY", 5 }, { "upper_x", 6 }, { "up_x", 6 }, { "upperX", 6 },
+      { "upper_y", 7 }, { "up_y", 7 }, { "upperY", 7 } },
+    { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Word, SlotKind::Number, SlotKind::Number,
+      SlotKind::Number, SlotKind::Number } };
+
+const SteppedCommand CreateItemSteps = CreateEnemySteps;
+
+const SteppedCommand ElevatorSteps{
+    4, { { "x", 0 }, { "y", 1 }, { "z1", 2 }, { "z2", 3 } },
+    { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Number } };
+
+const SteppedCommand CreatePlayerSteps{
+    9,
+    { { "x", 0 }, { "y", 1 }, { "z", 2 }, { "grey", 3 }, { "num_grey", 3 }, { "grey_ammo", 3 }, { "greyAmmo", 3 },
+      { "Grey", 3 }, { "Grey_Ammo", 3 }, { "gray", 3 }, { "num_gray", 3 }, { "gray_ammo", 3 }, { "grayAmmo", 3 },
+      { "Gray", 3 }, { "Gray_Ammo", 3 }, { "destroy", 4 }, { "num_destroy", 4 }, { "destroy_ammo", 4 },
+      { "destroyAmmo", 4 }, { "Destroy", 4 }, { "Destroy_Ammo", 4 } },
+    { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Number } };
+
+// The block type a colour column word stacks, or -1 for any other word.
+int columnTypeOf(const std::string& word)
+{
+    if (isOneOf(word, { "redblock", "red" })) {
+        return 0;
+    }
+    if (isOneOf(word, { "blueblock", "blue" })) {
+        return 1;
+    }
+    if (isOneOf(word, { "greenblock", "green" })) {
+        return 2;
+    }
+    if (isOneOf(word, { "greyblock", "grayblock", "grey" })) {
+        return 4;
+    }
+    if (isOneOf(word, { "blackblock", "black" })) {
+        return 5;
+    }
+    if (isOneOf(word, { "goalblock", "whiteblock", "goal" })) {
+        return 6;
+    }
+    if (isOneOf(word, { "acidblock", "acid" })) {
+        return 12;
+    }
+    if (isOneOf(word, { "targetblock", "target" })) {
+        return 7;
+    }
+    return -1;
+}
+
+int enemyKindOf(const std::string& word)
+{
+    if (isOneOf(word, { "shooter", "shoot", "basic_shooter" })) {
+        return 1;
+    }
+    if (isOneOf(word, { "blob", "Blob", "amoeba", "Amoeba", "bacteria", "Bacteria" })) {
+        return 3;
+    }
+    return 0;
+}
+
+QMIntelligence* newAIEnemyOf(const std::string& word)
+{
+    if (isOneOf(word, { "zealot", "wraith", "wraithblade", "charger" })) {
+        return new QMZealot();
+    }
+    if (isOneOf(word, { "anubis", "shooter" })) {
+        return new RWAnubis();
+    }
+    if (isOneOf(word, { "creeper", "rolliepollie", "suicide" })) {
+        return new RWCreeper();
+    }
+    if (isOneOf(word, { "reaper", "oni" })) {
+        return new RWReaper();
+    }
+    if (isOneOf(word, { "colossus", "finalboss", "Colossus", "FinalBoss" })) {
+        return new RWColossus();
+    }
+    return new RWAnubis();
+}
+
+KTPickup* newPickupOf(const std::string& word)
+{
+    if (isOneOf(word, { "destroy", "destroyammo" })) {
+        return new RWDestroyAmmoPickup();
+    }
+    if (isOneOf(word, { "red", "redammo" })) {
+        return new RWRedAmmoPickup();
+    }
+    return new RWGrayAmmoPickup();
+}
+
+// Script cells have z up; the world has y up. Floats, so that no cell
+// number overflows on the way.
+VXVec4 worldOfCell(int cx, int cy, int cz, float halfX, float halfY, float halfZ)
+{
+    return VXVec4(CellSize * static_cast<float>(cx) + halfX, CellSize * static_cast<float>(cz) + halfY,
+                  CellSize * static_cast<float>(cy) + halfZ, 1.0f);
+}
+
+} // namespace
+
+int KTLevelFileReader::blockTypeOfColour(const std::string& word)
+{
+    if (word == "red") {
+        return 0;
+    }
+    if (word == "blue") {
+        return 1;
+    }
+    if (word == "green") {
+        return 2;
+    }
+    if (word == "yellow") {
+        return 3;
+    }
+    if (word == "grey" || word == "gray") {
+        return 4;
+    }
+    if (word == "black") {
+        return 5;
+    }
+    if (word == "goal" || word == "white") {
+        return 6;
+    }
+    return 12;
+}
+
+bool KTLevelFileReader::mayCreate()
+{
+    if (levelWorld == nullptr) {
+        return false;
+    }
+    if (createdObjects >= MaxCreatedObjects) {
+        if (!objectLimitReported) {
+            std::cout << "TOO MANY OBJECTS IN LEVEL " << levelName << std::endl;
+            objectLimitReported = true;
+        }
+        return false;
+    }
+    ++createdObjects;
+    return true;
+}
+
+bool KTLevelFileReader::runCreatingCommand(const std::string& command, VXTokenizer& tokenizer)
+{
+    if (isOneOf(command, { "Create_Block", "create_block", "Create_block", "Block", "block" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        v.word[3] = "grey";
+        readSteps(*this, tokenizer, CreateBlockSteps, v);
+        createBlock(v.number[0], v.number[1], v.number[2], blockTypeOfColour(v.word[3]));
+        return true;
+    }
+    const int columnType = columnTypeOf(command);
+    if (columnType >= 0) {
+        createColumn(tokenizer, columnType);
+        return true;
+    }
+    if (isOneOf(command, { "Fill_Area", "fill_area", "Fill_area", "Fill", "fill", "Area", "area" })) {
+        fillArea(tokenizer);
+        return true;
+    }
+    if (isOneOf(command, { "Create_Enemy", "create_enemy", "Create_enemy", "Enemy", "enemy" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        v.word[3] = "basic";
+        readSteps(*this, tokenizer, CreateEnemySteps, v);
+        createEnemy(v.number[0], v.number[1], v.number[2], v.word[3]);
+        return true;
+    }
+    if (isOneOf(command, { "Create_Pet", "create_pet", "Create_pet", "Pet", "pet" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        readSteps(*this, tokenizer, CreatePetSteps, v);
+        createEnemy(v.number[0], v.number[1], v.number[2], "pet");
+        return true;
+    }
+    if (isOneOf(command, { "Create_AI", "create_AI", "create_ai", "AI", "ai" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        v.word[3] = "wraithblade";
+        v.number[4] = 0;
+        v.number[5] = 0;
+        v.number[6] = 20;
+        v.number[7] = 20;
+        readSteps(*this, tokenizer, CreateAISteps, v);
+        createAIEnemy(v.number[0], v.number[1], v.number[2], v.word[3], v.number[4], v.number[5], v.number[6],
+                      v.number[7]);
+        return true;
+    }
+    if (isOneOf(command, { "anubis", "wraithblade", "creeper", "reaper" })) {
+        int v[7];
+        readInOrder(*this, tokenizer, v, 7);
+        createAIEnemy(v[0], v[1], v[2], command, v[3], v[4], v[5], v[6]);
+        return true;
+    }
+    if (isOneOf(command, { "blueammo", "destroyammo", "redammo" })) {
+        int v[3];
+        readInOrder(*this, tokenizer, v, 3);
+        createPickup(v[0], v[1], v[2], command);
+        return true;
+    }
+    if (isOneOf(command, { "Create_Item", "create_Item", "create_item", "Item", "item", "Create_Ammo",
+                           "create_Ammo", "create_ammo", "Ammo", "ammo" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        v.word[3] = "gray";
+        readSteps(*this, tokenizer, CreateItemSteps, v);
+        createPickup(v.number[0], v.number[1], v.number[2], v.word[3]);
+        return true;
+    }
+    if (isOneOf(command, { "Elevator", "elevator", "yellowblock", "create_elevator", "Create_Elevator",
+                           "Create_elevator", "yellowblocK" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        v.number[3] = cursorZ;
+        readSteps(*this, tokenizer, ElevatorSteps, v);
+        createElevator(v.number[0], v.number[1], v.number[2], v.number[3]);
+        return true;
+    }
+    if (isOneOf(command, { "zelk", "hero" })) {
+        int v[7];
+        readInOrder(*this, tokenizer, v, 7);
+        // The fourth value is read and not used.
+        placePlayer(v[0], v[1], v[2], v[4], v[5], v[6]);
+        return true;
+    }
+    if (isOneOf(command, { "Create_Player", "create_player", "Create_player", "Player", "player", "character",
+                           "main_character" })) {
+        StepValues v;
+        v.number[0] = cursorX;
+        v.number[1] = cursorY;
+        v.number[2] = cursorZ;
+        readSteps(*this, tokenizer, CreatePlayerSteps, v);
+        // There is no key for the red counter: it always starts empty.
+        placePlayer(v.number[0], v.number[1], v.number[2], v.number[3], v.number[4], 0);
+        return true;
+    }
+    if (command == "Add_Walls") {
+        addWalls();
+        return true;
+    }
+    if (command == "Texture") {
+        addHelpSign(tokenizer);
+        return true;
+    }
+    return false;
+}
+
+void KTLevelFileReader::fillArea(VXTokenizer& tokenizer)
+{
+    StepValues v;
+    for (int k = 0; k < 3; ++k) {
+        const int cursor = k == 0 ? cursorX : (k == 1 ? cursorY : cursorZ);
+        v.number[k] = cursor;
+        v.high[k] = cursor;
+    }
+    v.word[3] = "grey";
+    readSteps(*this, tokenizer, FillAreaSteps, v);
+    const int type = blockTypeOfColour(v.word[3]);
+    // 64-bit counters: a high end of INT_MAX must not wrap around.
+    for (long long cx = v.number[0]; cx <= v.high[0]; ++cx) {
+        for (long long cy = v.number[1]; cy <= v.high[1]; ++cy) {
+            for (long long cz = v.number[2]; cz <= v.high[2]; ++cz) {
+                if (objectLimitReported) {
+                    return;
+                }
+                createBlock(static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz), type);
+            }
+        }
+    }
+}
+
+void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
+{
+    int v[4];
+    readInOrder(*this, tokenizer, v, 4);
+    for (long long cz = v[2]; cz <= v[3]; ++cz) {
+        if (objectLimitReported) {
+            return;
+        }
+        createBlock(v[0], v[1], static_cast<int>(cz), type);
+    }
+}
+
+// Grey walls around the level's border, each cell once: the rows at cy 0
+// and width - 1 over every cx and cz, then the rows at cx 0 and length - 1
+// over the cy between them. The cursor goes back to (0, 0, 0).
+void KTLevelFileReader::addWalls()
+{
+    for (long long cz = 0; cz < height; ++cz) {
+        for (long long cx = 0; cx < length; ++cx) {
+            if (objectLimitReported) {
+                return;
+            }
+            createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), GreyBlockType);
+            if (width > 1) {
+                createBlock(static_cast<int>(cx), width - 1, static_cast<int>(cz), GreyBlockType);
+            }
+        }
+        for (long long cy = 1; cy < static_cast<long long>(width) - 1; ++cy) {
+            if (objectLimitReported) {
+                return;
+            }
+            createBlock(0, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
+            if (length > 1) {
+                createBlock(length - 1, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
+            }
+        }
+    }
+    cursorX = 0;
+    cursorY = 0;
+    cursorZ = 0;
+}
+
+void KTLevelFileReader::addHelpSign(VXTokenizer& tokenizer)
+{
+    const float a = parseFloat(tokenizer.nextToken());
+    const float b = parseFloat(tokenizer.nextToken());
+    const float c = parseFloat(tokenizer.nextToken());
+    const float r = parseFloat(tokenizer.nextToken());
+    const std::string name = tokenizer.nextToken();
+    if (!mayCreate()) {
+        return;
+    }
+    // The lookup enters a name it does not know, with no image.
+    VXTexture* image = assets().helpImages[name];
+    levelWorld->helpSigns.push_back(KTHelpSign(VXVec4(CellSize * a, CellSize * c, CellSize * b, 1.0f), image, r));
+    std::cout << "READ FILE " << name << std::endl;
+}
+
+void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)
+{
+    if (!mayCreate()) {
+        return;
+    }
+    KTBlock* block = new KTBlock();
+    block->position = worldOfCell(cx, cy, cz, 0.0f, 0.0f, 0.0f);
+    levelWorld->insertObject(block);
+    block->setUp(levelWorld->physics, type, levelWorld);
+}
+
+void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& word)
+{
+    if (!mayCreate()) {
+        return;
+    }
+    KTEnemy* enemy = new KTEnemy();
+    enemy->position = worldOfCell(cx, cy, cz, 0.0f, 0.0f, 0.0f);
+    levelWorld->addEnemy(enemy, enemyKindOf(word));
+}
+
+void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
+{
+    if (!mayCreate()) {
+        return;
+    }
+    KTEnemy* elevator = new KTEnemy();
+    elevator->position = worldOfCell(cx, cy, cz, HalfCell, HalfCell, HalfCell);
+    elevator->home = elevator->position;
+    elevator->topCell = topCz;
+    levelWorld->insertObject(elevator);
+    elevator->initBody(levelWorld, levelWorld->player, ElevatorKind, levelWorld->physics);
+}
+
+void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,
+                                      int upperX, int upperY)
+{
+    if (!mayCreate()) {
+        return;
+    }
+    QMIntelligence* enemy = newAIEnemyOf(word);
+    enemy->position = worldOfCell(cx, cy, cz, HalfCell, HalfCell, 0.0f);
+    levelWorld->insertObject(enemy);
+    enemy->spawn(levelWorld->physics, levelWorld, levelWorld->player, AISpawnFlag, lowerX, lowerY, upperX, upperY);
+}
+
+void KTLevelFileReader::createPickup(int cx, int cy, int cz, const std::string& word)
+{
+    if (!mayCreate()) {
+        return;
+    }
+    KTPickup* pickup = newPickupOf(word);
+    pickup->position = worldOfCell(cx, cy, cz, 0.0f, 0.0f, 0.0f);
+    levelWorld->insertObject(pickup);
+    pickup->attachToLevel(levelWorld->physics, levelWorld);
+}
+
+void KTLevelFileReader::placePlayer(int cx, int cy, int cz, int gray, int destroy, int red)
+{
+    if (levelWorld == nullptr || levelWorld->player == nullptr) {
+        return;
+    }
+    KTMainCharacter* player = levelWorld->player;
+    player->position = worldOfCell(cx, cy, cz, HalfCell, HalfCell, HalfCell);
+    player->greyAmmo = gray;
+    player->destroyAmmo = destroy;
+    player->redAmmo = red;
+}

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "WorldFixture.h"
+#include "support/TempDir.h"
+#include "engine/render/VXTexture.h"
+#include "game/level/KTLevelFileReader.h"
+#include "game/objects/KTEnemy.h"
+#include "game/objects/KTPickup.h"
+#include "game/objects/QMZealot.h"
+#include "game/objects/RWAnubis.h"
+#include "game/objects/RWColossus.h"
+#include "game/objects/RWCreeper.h"
+#include "game/objects/RWReaper.h"
+#include "game/start/KTAssets.h"
+
+namespace {
+
+// Scripts run by the world's own reader into a real world.
+class ScriptCommands : public LevelWorldTest {
+protected:
+    TempDir dir;
+
+    std::string script(const std::string& text)
+    {
+        testing::internal::CaptureStdout();
+        world->scriptReader->parseFile(dir.write("level.txt", text));
+        return testing::internal::GetCapturedStdout();
+    }
+
+    // The objects the script made, in id order (the player excluded).
+    std::vector<KTGameObject*> made() const
+    {
+        std::vector<KTGameObject*> objects;
+        for (auto& entry : world->objectMap) {
+            if (entry.second != &player) {
+                objects.push_back(entry.second);
+            }
+        }
+        return objects;
+    }
+
+    template <class T> T* only()
+    {
+        std::vector<KTGameObject*> objects = made();
+        EXPECT_EQ(objects.size(), 1u);
+        return objects.empty() ? nullptr : dynamic_cast<T*>(objects[0]);
+    }
+
+    static void expectAt(const KTGameObject* object, float x, float y, float z)
+    {
+        ASSERT_NE(object, nullptr);
+        EXPECT_FLOAT_EQ(object->position.x(), x);
+        EXPECT_FLOAT_EQ(object->position.y(), y);
+        EXPECT_FLOAT_EQ(object->position.z(), z);
+    }
+};
+
+} // namespace
+
+TEST_F(ScriptCommands, BlocksTakeColourKeysAndTheCursor)
+{
+    script("x 2\ny 3\nz 1\nCreate_Block\n");
+    KTBlock* grey = only<KTBlock>();
+    ASSERT_NE(grey, nullptr);
+    EXPECT_EQ(grey->blockType, 4);
+    // Cell centre of script cell (2, 3, 1): y is up in the world.
+    expectAt(grey, 75, 45, 105);
+
+    world->clear();
+    script("Create_Block 1 2 3 blue\n");
+    KTBlock* blue = only<KTBlock>();
+    ASSERT_NE(blue, nullptr);
+    EXPECT_EQ(blue->blockType, 1);
+    expectAt(blue, 45, 105, 75);
+
+    // "red" in the first place is a number (0), not a colour.
+    world->clear();
+    script("Create_Block red\n");
+    ASSERT_NE(only<KTBlock>(), nullptr);
+    EXPECT_EQ(only<KTBlock>()->blockType, 4);
+
+    world->clear();
+    script("block color target\n");
+    EXPECT_EQ(only<KTBlock>()->blockType, 12);
+    world->clear();
+    script("target 1 2 0 0\n");
+    EXPECT_EQ(only<KTBlock>()->blockType, 7);
+    expectAt(only<KTBlock>(), 45, 15, 75);
+}
+
+TEST_F(ScriptCommands, ColumnsAndFilledBoxes)
+{
+    script("red 2 3 0 4\n");
+    std::vector<KTGameObject*> column = made();
+    ASSERT_EQ(column.size(), 5u);
+    for (size_t i = 0; i < column.size(); ++i) {
+        EXPECT_EQ(dynamic_cast<KTBlock*>(column[i])->blockType, 0);
+        expectAt(column[i], 75, 15 + 30.0f * i, 105);
+    }
+
+    world->clear();
+    script("Fill_Area x 0 to 2 y 0 1 z 0 0 color black\n");
+    std::vector<KTGameObject*> box = made();
+    ASSERT_EQ(box.size(), 6u);
+    // x outermost, z innermost.
+    expectAt(box[0], 15, 15, 15);
+    expectAt(box[1], 15, 15, 45);
+    expectAt(box[2], 45, 15, 15);
+    for (KTGameObject* object : box) {
+        EXPECT_EQ(dynamic_cast<KTBlock*>(object)->blockType, 5);
+    }
+
+    world->clear();
+    script("Fill_Area x 3 1\n");
+    EXPECT_TRUE(made().empty());
+    // Bare ranges: the step's own word is the low end.
+    script("fill 1 to 1 2 2 0 0 green\n");
+    ASSERT_EQ(made().size(), 1u);
+    EXPECT_EQ(dynamic_cast<KTBlock*>(made()[0])->blockType, 2);
+    expectAt(made()[0], 45, 15, 75);
+}
+
+TEST_F(ScriptCommands, AIEnemiesByWordWithTheirRoamingRectangle)
+{
+    script("Create_AI\n");
+    QMZealot* zealot = only<QMZealot>();
+    ASSERT_NE(zealot, nullptr);
+    EXPECT_EQ(zealot->spawnFlag, 1);
+    EXPECT_EQ(zealot->roamMinX, 0);
+    EXPECT_EQ(zealot->roamMinZ, 0);
+    EXPECT_EQ(zealot->roamMaxX, 20);
+    EXPECT_EQ(zealot->roamMaxZ, 20);
+
+    world->clear();
+    script("Create_AI type oni\n");
+    EXPECT_NE(only<RWReaper>(), nullptr);
+    world->clear();
+    script("AI type dragon\n");
+    EXPECT_NE(only<RWAnubis>(), nullptr);
+    world->clear();
+    script("ai type finalboss\n");
+    EXPECT_NE(only<RWColossus>(), nullptr);
+    world->clear();
+    script("creeper 1 1 0 0 0 5 5\n");
+    EXPECT_NE(only<RWCreeper>(), nullptr);
+
+    world->clear();
+    script("anubis 3 4 0 0 0 19 19\n");
+    RWAnubis* anubis = only<RWAnubis>();
+    ASSERT_NE(anubis, nullptr);
+    // No half cell on the world's z axis.
+    expectAt(anubis, 105, 15, 120);
+    EXPECT_EQ(anubis->roamMaxX, 19);
+    EXPECT_EQ(anubis->roamMaxZ, 19);
+}
+
+TEST_F(ScriptCommands, EnemiesElevatorsAndPickups)
+{
+    script("Create_Enemy 2 2 0\n");
+    KTEnemy* pet = only<KTEnemy>();
+    ASSERT_NE(pet, nullptr);
+    EXPECT_EQ(pet->enemyKind, 0);
+
+    world->clear();
+    script("x 4\ny 1\nCreate_Enemy type blob\n");
+    ASSERT_NE(only<KTEnemy>(), nullptr);
+    EXPECT_EQ(only<KTEnemy>()->enemyKind, 3);
+
+    for (const char* command : { "Elevator 5 5 0 3\n", "yellowblock 5 5 0 3\n" }) {
+        world->clear();
+        script(command);
+        KTEnemy* elevator = only<KTEnemy>();
+        ASSERT_NE(elevator, nullptr);
+        EXPECT_EQ(elevator->enemyKind, 2);
+        EXPECT_EQ(elevator->topCell, 3);
+        EXPECT_FLOAT_EQ(elevator->home.x(), 165);
+        EXPECT_FLOAT_EQ(elevator->home.y(), 15);
+        EXPECT_FLOAT_EQ(elevator->home.z(), 165);
+    }
+
+    world->clear();
+    script("blueammo 1 1 0 0\n");
+    expectAt(only<RWGrayAmmoPickup>(), 45, 15, 45);
+    world->clear();
+    script("Create_Item 2 2 0 destroy\n");
+    EXPECT_NE(only<RWDestroyAmmoPickup>(), nullptr);
+    world->clear();
+    script("ammo type redammo\n");
+    EXPECT_NE(only<RWRedAmmoPickup>(), nullptr);
+    world->clear();
+    script("item type purple\n");
+    EXPECT_NE(only<RWGrayAmmoPickup>(), nullptr);
+}
+
+TEST_F(ScriptCommands, PlayerPlacementAndItsCounters)
+{
+    script("Create_Player 2 3 0 10 5\n");
+    EXPECT_FLOAT_EQ(player.position.x(), 75);
+    EXPECT_FLOAT_EQ(player.position.y(), 15);
+    EXPECT_FLOAT_EQ(player.position.z(), 105);
+    EXPECT_EQ(player.greyAmmo, 10);
+    EXPECT_EQ(player.destroyAmmo, 5);
+    EXPECT_EQ(player.redAmmo, 0);
+
+    script("x 4\ny 5\nz 1\nCreate_Player grey 10 x 2\n");
+    EXPECT_FLOAT_EQ(player.position.x(), 75);
+    EXPECT_FLOAT_EQ(player.position.y(), 45);
+    EXPECT_FLOAT_EQ(player.position.z(), 165);
+    EXPECT_EQ(player.greyAmmo, 10);
+
+    // A key in step 0, then a bare value in step 1.
+    script("Create_Player z 1 7\n");
+    EXPECT_FLOAT_EQ(player.position.y(), 45);
+    EXPECT_FLOAT_EQ(player.position.z(), 225);
+
+    script("zelk 2 3 0 0 10 5 1\n");
+    EXPECT_FLOAT_EQ(player.position.x(), 75);
+    EXPECT_EQ(player.greyAmmo, 10);
+    EXPECT_EQ(player.destroyAmmo, 5);
+    EXPECT_EQ(player.redAmmo, 1);
+    script("hero 2 3 0 10 5 1\n");
+    EXPECT_EQ(player.greyAmmo, 5);
+    EXPECT_EQ(player.destroyAmmo, 1);
+    EXPECT_EQ(player.redAmmo, 0);
+    EXPECT_TRUE(made().empty());
+}
+
+TEST_F(ScriptCommands, HelpSignsFindTheirImageByName)
+{
+    VXTexture goal;
+    assets().helpImages["goal"] = &goal;
+    std::string out = script("Texture 2 3 1 40 goal\nTexture 0.5 0 0 10 nothing\n");
+    assets().helpImages.clear();
+    EXPECT_NE(out.find("READ FILE goal\n"), std::string::npos);
+    ASSERT_EQ(world->helpSigns.size(), 2u);
+    const KTHelpSign& sign = world->helpSigns[0];
+    EXPECT_TRUE(sign.active);
+    EXPECT_FLOAT_EQ(sign.position.x(), 60);
+    EXPECT_FLOAT_EQ(sign.position.y(), 30);
+    EXPECT_FLOAT_EQ(sign.position.z(), 90);
+    EXPECT_FLOAT_EQ(sign.radius, 40);
+    EXPECT_EQ(sign.texture, &goal);
+    EXPECT_FLOAT_EQ(world->helpSigns[1].position.x(), 15);
+    EXPECT_EQ(world->helpSigns[1].texture, nullptr);
+}
+
+TEST_F(ScriptCommands, WallsLineTheBorderOnceAndResetTheCursor)
+{
+    script("Length 4\nWidth 3\nHeight 2\nx 2\nAdd_Walls\n");
+    KTLevelFileReader& reader = *world->scriptReader;
+    EXPECT_EQ(reader.cursorX, 0);
+    EXPECT_EQ(reader.cursorY, 0);
+    EXPECT_EQ(reader.cursorZ, 0);
+    // Border of a 4 x 3 floor: 10 cells per layer, two layers.
+    std::vector<KTGameObject*> walls = made();
+    ASSERT_EQ(walls.size(), 20u);
+    std::set<std::tuple<int, int, int>> cells;
+    for (KTGameObject* wall : walls) {
+        EXPECT_EQ(dynamic_cast<KTBlock*>(wall)->blockType, 4);
+        int cx = static_cast<int>(wall->position.x()) / 30;
+        int cz = static_cast<int>(wall->position.y()) / 30;
+        int cy = static_cast<int>(wall->position.z()) / 30;
+        EXPECT_TRUE(cx == 0 || cx == 3 || cy == 0 || cy == 2);
+        cells.insert(std::make_tuple(cx, cy, cz));
+    }
+    EXPECT_EQ(cells.size(), 20u);
+}
+
+TEST_F(ScriptCommands, AWholeLevelFromOneScript)
+{
+    script("Level Courtyard\n"
+           "Length 6\nWidth 6\nHeight 3\n"
+           "# the floor row and a goal on it\n"
+           "Fill_Area x 0 to 5 y 0 to 0 z 0 to 0 color grey\n"
+           "For 1 to 3\n"
+           "Create_Block loop_count 2 0 blue\n"
+           "goal 5 5 0 0\n"
+           "Create_Player 1 1 1 3 2\n"
+           "Elevator 4 4 0 2\n"
+           "redammo 2 4 0\n"
+           "reaper 3 3 0 1 1 5 5\n");
+    std::vector<KTGameObject*> objects = made();
+    ASSERT_EQ(objects.size(), 6u + 2u + 1u + 1u + 1u + 1u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(dynamic_cast<KTBlock*>(objects[i])->blockType, 4);
+    }
+    EXPECT_EQ(dynamic_cast<KTBlock*>(objects[6])->blockType, 1);
+    expectAt(objects[7], 75, 15, 75);
+    EXPECT_EQ(dynamic_cast<KTBlock*>(objects[8])->blockType, 6);
+    EXPECT_NE(dynamic_cast<KTEnemy*>(objects[9]), nullptr);
+    EXPECT_NE(dynamic_cast<RWRedAmmoPickup*>(objects[10]), nullptr);
+    EXPECT_NE(dynamic_cast<RWReaper*>(objects[11]), nullptr);
+    // Map keys and body ids advance together.
+    for (auto& entry : world->objectMap) {
+        EXPECT_EQ(entry.first, entry.second->objectId);
+        EXPECT_EQ(entry.first, entry.second->body.id);
+    }
+    EXPECT_EQ(world->scriptReader->levelName, "Courtyard");
+    EXPECT_EQ(player.greyAmmo, 3);
+}
+
+TEST_F(ScriptCommands, RunawayCreationIsCutShort)
+{
+    std::string out = script("Level Flood\nFill_Area x 0 to 2000000000 y 0 to 2000000000 z 0 to 5\n"
+                             "Create_Block 1 1 1\n");
+    EXPECT_EQ(made().size(), static_cast<size_t>(KTLevelFileReader::MaxCreatedObjects));
+    EXPECT_NE(out.find("TOO MANY OBJECTS IN LEVEL Flood"), std::string::npos);
+    // A new file starts counting again.
+    world->clear();
+    script("Create_Block 1 1 1\n");
+    EXPECT_EQ(made().size(), 1u);
+}
