@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -72,7 +73,21 @@ protected:
         while (!display.empty() && (display.back() == '\n' || display.back() == ' ')) {
             display.pop_back();
         }
-        return true;
+        return serverAnswers();
+    }
+
+    // The server named its display; wait until a client can really open it,
+    // so the game's first connection does not race the server's start.
+    bool serverAnswers() const
+    {
+        for (int waited = 0; waited < 10000; waited += 50) {
+            if (Display* x = XOpenDisplay(display.c_str())) {
+                XCloseDisplay(x);
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
     }
 
     // From the game directory (the working directory); the program itself is
