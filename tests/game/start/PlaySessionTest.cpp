@@ -186,6 +186,12 @@ Uint32 pixelAt(SDL_Surface* image, int x, int y)
 
 TEST_F(PlaySession, TitleMainNewGameWalkFirePauseResumeAndQuitFromTheMenus)
 {
+    // Real key presses on a real server keep their timing only on a machine
+    // that is not running other window tests at the same time: ctest runs
+    // this one alone, as PlaySession.Alone.
+    if (std::getenv("VANTOREL_PLAY_SESSION") == nullptr) {
+        GTEST_SKIP() << "run alone by ctest as PlaySession.Alone";
+    }
     ASSERT_TRUE(startServer());
     startGame();
     ASSERT_TRUE(waitFor("INITIALIZED FIRST SCENE", 30000)) << "display " << display << ": " << log();
