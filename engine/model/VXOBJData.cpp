@@ -2,6 +2,7 @@
 
 #include "engine/model/VXMTLReader.h"
 #include "engine/model/VXOBJParsing.h"
+#include "engine/model/VXOBJShell.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTokenizer.h"
 
@@ -10,9 +11,37 @@
 
 VXOBJData::VXOBJData()
     : vertexCount(0), positionArray(nullptr), normalArray(nullptr), textureCoordinateArray(nullptr),
-      positionAttribute(0), normalAttribute(1), textureCoordinateAttribute(2)
+      positionAttribute(0), normalAttribute(1), textureCoordinateAttribute(2), closed(false)
 {
 }
+
+bool VXOBJData::cullClosedModels = true;
+
+namespace {
+
+// Around one model's draw calls; the state is left as it was found (off).
+class BackFaceCulling {
+public:
+    explicit BackFaceCulling(bool on) : on(on)
+    {
+        if (on) {
+            glEnable(GL_CULL_FACE);
+        }
+    }
+    ~BackFaceCulling()
+    {
+        if (on) {
+            glDisable(GL_CULL_FACE);
+        }
+    }
+    BackFaceCulling(const BackFaceCulling&) = delete;
+    BackFaceCulling& operator=(const BackFaceCulling&) = delete;
+
+private:
+    bool on;
+};
+
+} // namespace
 
 void VXOBJData::beginParse(std::string path)
 {
@@ -69,6 +98,7 @@ void VXOBJData::endParse()
     for (VXOBJVertexBlock& block : dataSet.blocks) {
         block.buildIndexArray();
     }
+    closed = isClosedOutwardShell(dataSet);
     vertexCount = static_cast<int>(dataSet.vertices.size());
     const int* counts = dataSet.componentCounts;
     positionArray = new float[vertexCount * counts[0]];
@@ -114,6 +144,7 @@ void VXOBJData::draw(VXShaderProgram* program)
 {
     const VXIndexTable attributes = attributeTable(*program);
     const VXUniformTable uniforms = materialUniforms(*program);
+    const BackFaceCulling culling(closed && cullClosedModels);
     vertexBuffer.bind(attributes);
     for (const VXOBJVertexBlock& block : dataSet.blocks) {
         block.material.apply(uniforms);
@@ -126,6 +157,7 @@ void VXOBJData::drawWithMaterial(VXShaderProgram* program, VXOBJMaterial* materi
     const VXIndexTable attributes = attributeTable(*program);
     const VXUniformTable uniforms = materialUniforms(*program);
     material->apply(uniforms);
+    const BackFaceCulling culling(closed && cullClosedModels);
     vertexBuffer.bind(attributes);
     for (const VXOBJVertexBlock& block : dataSet.blocks) {
         vertexBuffer.drawElements(GL_TRIANGLES, block.indexCount, block.indexArray);

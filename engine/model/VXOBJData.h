@@ -28,6 +28,13 @@ public:
     int positionAttribute;
     int normalAttribute;
     int textureCoordinateAttribute;
+    // Closed and wound outward (isClosedOutwardShell): drawn with back faces
+    // culled, which changes no pixel and spares the hidden half of its
+    // triangles. Set at the end of the parse.
+    bool closed;
+
+    // Off: every model draws both faces, as an open one does (to compare).
+    static bool cullClosedModels;
 
     VXOBJData();
 

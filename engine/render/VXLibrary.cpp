@@ -1,6 +1,7 @@
 #include "engine/render/VXLibrary.h"
 
 #include "engine/model/VXOBJData.h"
+#include "engine/render/VXShader.h"
 
 #include <iostream>
 
@@ -22,11 +23,40 @@ void (*libraryProgramsBuiltHook)() = nullptr;
 
 namespace {
 
-VXShaderProgram* buildProgram(const std::string& base, const std::string& name)
+const char* const defaultRenderName = "vx_default_render";
+std::string libraryBase;
+// By light set and shadow set, four bits each.
+VXShaderProgram* defaultRenderVariants[(allSpotLights + 1) * (allSpotLights + 1)] = {};
+
+// Two constants per spot light before the lit program's fragment source:
+// whether its code is in the program, and whether its shadow lookup is.
+std::string lightSetDeclarations(int lightSet, int shadowSet)
+{
+    std::string text;
+    for (int i = 0; i < 4; ++i) {
+        const std::string light = "const bool vx_spot_light_" + std::to_string(i);
+        text += light + "_enabled = " + ((lightSet & (1 << i)) != 0 ? "true; " : "false; ");
+        text += light + "_shadowed = " + ((shadowSet & (1 << i)) != 0 ? "true; " : "false; ");
+    }
+    return text;
+}
+
+int variantIndex(int lightSet, int shadowSet)
+{
+    return (lightSet & allSpotLights) | (shadowSet & allSpotLights) << 4;
+}
+
+VXShaderProgram* buildProgram(const std::string& base, const std::string& name,
+                              const std::string& fragmentPrefix = std::string())
 {
     VXShaderProgram* program = new VXShaderProgram();
     program->attachVertexShader(base + "\\GLSL\\" + name + ".vs");
-    program->attachFragmentShader(base + "\\GLSL\\" + name + ".fs");
+    VXShader* fragment = new VXShader(GL_FRAGMENT_SHADER);
+    if (!fragmentPrefix.empty()) {
+        fragment->lines.push_back(fragmentPrefix);
+    }
+    fragment->compile(base + "\\GLSL\\" + name + ".fs");
+    program->push(fragment);
     program->link();
     program->bindStandardNames();
     return program;
@@ -57,7 +87,13 @@ void initializeLibrary(std::string base)
     verticalGaussianBlurProgram = buildProgram(base, "vx_vertical_gaussian_blur");
     screenDebugDisplayProgram = buildProgram(base, "vx_screen_debug_display");
     spotLightShadowMappingProgram = buildProgram(base, "vx_spot_light_shadow_mapping");
-    defaultRenderProgram = buildProgram(base, "vx_default_render");
+    libraryBase = base;
+    for (VXShaderProgram*& variant : defaultRenderVariants) {
+        variant = nullptr;
+    }
+    defaultRenderProgram =
+        buildProgram(base, defaultRenderName, lightSetDeclarations(allSpotLights, allSpotLights));
+    defaultRenderVariants[variantIndex(allSpotLights, allSpotLights)] = defaultRenderProgram;
     screenRenderProgram = buildProgram(base, "vx_screen_render");
 
     if (libraryProgramsBuiltHook != nullptr) {
@@ -66,4 +102,13 @@ void initializeLibrary(std::string base)
 
     cubeBackgroundModel = loadModel(base, "vx_cube_background");
     markerModel = loadModel(base, "vx_object_marker");
+}
+
+VXShaderProgram* defaultRenderProgramForLights(int lightSet, int shadowSet)
+{
+    VXShaderProgram*& variant = defaultRenderVariants[variantIndex(lightSet, shadowSet)];
+    if (variant == nullptr) {
+        variant = buildProgram(libraryBase, defaultRenderName, lightSetDeclarations(lightSet, shadowSet));
+    }
+    return variant;
 }

@@ -6,7 +6,7 @@
 #include "game/audio/KTSoundTable.h"
 #include "game/effects/KTParticleManager.h"
 #include "game/start/KTAssetLoaders.h"
-#include "game/start/KTFirstScene.h"
+#include "game/level/KTLevelScene.h"
 
 // No step after the window reports failure: a loader that misses its files
 // leaves its assets empty and start-up goes on.
@@ -29,7 +29,7 @@ bool KTGameEngine::init(int argc, char** argv)
     std::cout << "INITIALIZED KT SOUND" << std::endl;
     createParticleManager();
     std::cout << "INITIALIZED KT PARTICLES" << std::endl;
-    currentScene = new KTFirstScene();
+    currentScene = new KTLevelScene();
     std::cout << "INITIALIZED FIRST SCENE" << std::endl;
     return true;
 }

@@ -84,7 +84,9 @@ TEST(HostPath, PathLongerThanTheHostOpensIsNotFoundAtOnce)
     const std::string resolved = hostPath(many);
     const std::string huge = hostPath(longName);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 2.0);
+    // Component by component this took minutes; the bound only tells the two
+    // apart, with room for a loaded machine.
+    EXPECT_LT(seconds, 20.0);
     EXPECT_EQ(resolved, expected);
     EXPECT_FALSE(std::ifstream(resolved).is_open());
     EXPECT_EQ(huge, longName);

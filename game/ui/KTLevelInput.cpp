@@ -1,0 +1,267 @@
+#include "game/ui/KTLevelInput.h"
+
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <iostream>
+
+#include "engine/math/VXQuat.h"
+#include "game/audio/KTMusic.h"
+#include "game/audio/KTSoundId.h"
+#include "game/audio/KTSoundTable.h"
+#include "game/level/KTLevelScene.h"
+#include "game/ui/KTKeySymbols.h"
+#include "game/level/KTLevelWorld.h"
+#include "game/level/KTMovementRequest.h"
+#include "game/level/KTPhysicsObject.h"
+#include "game/objects/KTBlockMissile.h"
+#include "game/objects/KTMainCharacter.h"
+#include "game/ui/YNMenuInput.h"
+#include "game/ui/YNMenuPage.h"
+
+namespace {
+
+const float QuarterTurn = 1.5707964f;
+// Jump: a full impulse from the ground or low down, a third more from the
+// lowest layer.
+const float JumpImpulse = 7.9f;
+const float LowJumpImpulse = 2.6333334f;
+const float JumpHeight = 30.0f;
+const float LowJumpHeight = 15.0f;
+// The zoom keys move the camera offset one step, within about 50..500 in y.
+const float ZoomLowestY = 50.0f;
+const float ZoomHighestY = 500.0f;
+const int MaxAmmo = 999;
+
+int fireSoundOf(int type)
+{
+    switch (type) {
+    case KTLevelInput::RedMissile:
+        return KTSoundId::PlayerFireRedMissile;
+    case KTLevelInput::GreyMissile:
+        return KTSoundId::PlayerFireBlueMissile;
+    case KTLevelInput::DestroyMissile:
+        return KTSoundId::PlayerFireDestroyMissile;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+KTLevelInput::KTLevelInput(KTLevelScene* owner, KTMovementRequest* request)
+    : scene(owner), movement(request)
+{
+}
+
+void KTLevelInput::onKeyDown(int key)
+{
+    KTMainCharacter* player = scene->player;
+    switch (key) {
+    case KTKey::Up:
+        step(movement->dz, 1);
+        break;
+    case KTKey::Down:
+        step(movement->dz, -1);
+        break;
+    case KTKey::Right:
+        step(movement->dx, 1);
+        break;
+    case KTKey::Left:
+        step(movement->dx, -1);
+        break;
+    case KTKey::RightShift:
+    case KTKey::LeftShift:
+    case KTKey::RightCtrl:
+    case KTKey::LeftCtrl:
+        movement->walk = false;
+        break;
+    case KTKey::Space:
+        jump();
+        break;
+    case KTKey::Return:
+    case KTKey::Z:
+        if (player != nullptr) {
+            fireFrom(player->greyAmmo, GreyMissile);
+        }
+        break;
+    case KTKey::X:
+        if (player != nullptr) {
+            fireFrom(player->destroyAmmo, DestroyMissile);
+        }
+        break;
+    case KTKey::C:
+        if (player != nullptr) {
+            fireFrom(player->redAmmo, RedMissile);
+        }
+        break;
+    case KTKey::A:
+        scene->camera.angle -= QuarterTurn;
+        break;
+    case KTKey::D:
+        scene->camera.angle += QuarterTurn;
+        break;
+    case KTKey::W:
+        zoom(-1.0f, -1.0f);
+        break;
+    case KTKey::S:
+        zoom(1.0f, 1.0f);
+        break;
+    case KTKey::M:
+        if (scene->music != nullptr) {
+            if (Mix_PausedMusic() != 0) {
+                Mix_ResumeMusic();
+            } else {
+                Mix_PauseMusic();
+            }
+        }
+        break;
+    case KTKey::N:
+        playRandomTrack(scene->lastTrack, scene->music);
+        break;
+    case KTKey::Plus:
+    case KTKey::Equals:
+        musicVolumeUp();
+        break;
+    case KTKey::Minus:
+        musicVolumeDown();
+        break;
+    case KTKey::Zero:
+        effectsVolumeUp();
+        break;
+    case KTKey::Nine:
+        effectsVolumeDown();
+        break;
+    case KTKey::Escape:
+        pause();
+        break;
+    case KTKey::F5:
+        if (scene->levelIndex > 0) {
+            scene->levelIndex -= 1;
+        }
+        scene->loadLevel();
+        break;
+    case KTKey::F6:
+        scene->nextLevel();
+        break;
+    case KTKey::F12:
+        scene->loadLevel();
+        break;
+    default:
+        break;
+    }
+}
+
+void KTLevelInput::onKeyUp(int key)
+{
+    switch (key) {
+    case KTKey::Left:
+        step(movement->dx, 1);
+        break;
+    case KTKey::Right:
+        step(movement->dx, -1);
+        break;
+    case KTKey::Up:
+        step(movement->dz, -1);
+        break;
+    case KTKey::Down:
+        step(movement->dz, 1);
+        break;
+    case KTKey::W:
+        scene->camera.zoom += 1.0f;
+        break;
+    case KTKey::S:
+        scene->camera.zoom -= 1.0f;
+        break;
+    case KTKey::RightShift:
+    case KTKey::LeftShift:
+    case KTKey::RightCtrl:
+    case KTKey::LeftCtrl:
+        movement->walk = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void KTLevelInput::onQuit()
+{
+    scene->loopCode = -1;
+}
+
+void KTLevelInput::step(int& axis, int change)
+{
+    axis = std::clamp(axis + change, -1, 1);
+}
+
+void KTLevelInput::zoom(float rate, float offsetSign)
+{
+    KTCameraRig& camera = scene->camera;
+    camera.zoom += rate;
+    const bool room = offsetSign < 0.0f ? camera.offset.y() > ZoomLowestY : camera.offset.y() < ZoomHighestY;
+    if (room) {
+        VXVec4 step(0.0f, 3.0f, -1.75f, 1.0f);
+        step *= offsetSign;
+        camera.offset += step;
+    }
+}
+
+void KTLevelInput::pause()
+{
+    scene->menuMode = true;
+    if (scene->gameStarted && scene->menuInput != nullptr) {
+        scene->menuInput->enterPage(scene->page(YNMenuPage::PausePage));
+    }
+}
+
+void KTLevelInput::jump()
+{
+    KTMainCharacter* player = scene->player;
+    if (player == nullptr) {
+        return;
+    }
+    const float height = player->physicsObject != nullptr ? player->physicsObject->position.y() : player->position.y();
+    if (player->grounded || height < JumpHeight) {
+        player->applyImpulse(VXVec4(0.0f, JumpImpulse, 0.0f, 1.0f));
+        if (height < LowJumpHeight) {
+            player->applyImpulse(VXVec4(0.0f, LowJumpImpulse, 0.0f, 1.0f));
+        }
+        player->grounded = false;
+    }
+    playSoundAt(KTSoundId::PlayerJump, player->position);
+    player->playJumpAnimation();
+}
+
+void KTLevelInput::fireFrom(int& counter, int type)
+{
+    KTMainCharacter* player = scene->player;
+    if (counter <= 0) {
+        playSoundAt(KTSoundId::PlayerNoAmmo, player->position);
+        return;
+    }
+    fireMissile(type, scene);
+    player->playAttackAnimation();
+    counter = std::clamp(counter - 1, 0, MaxAmmo);
+}
+
+void KTLevelInput::fireMissile(int type, KTLevelScene* owner)
+{
+    KTMainCharacter* player = owner->player;
+    if (player == nullptr || player->health <= 0) {
+        return;
+    }
+    const int sound = fireSoundOf(type);
+    if (sound >= 0) {
+        playSoundAt(sound, player->position);
+    }
+    KTBlockMissile* missile = new KTBlockMissile();
+    missile->missileType = type;
+    missile->position = player->position + player->orientation.rotate(VXVec4(0.0f, -5.0f, 25.0f, 1.0f));
+    missile->position.w() = 1.0f;
+    missile->orientation = player->orientation;
+    std::cout << "Missile Orientation: (" << missile->orientation.x() << ", " << missile->orientation.y() << ", "
+              << missile->orientation.z() << ")" << std::endl;
+    KTLevelWorld* world = owner->world;
+    world->insertObject(missile);
+    missile->attachToLevel(world->physics, world);
+}

@@ -1,0 +1,44 @@
+#ifndef GAME_UI_KTLEVELINPUT_H
+#define GAME_UI_KTLEVELINPUT_H
+
+#include "engine/core/VXInput.h"
+
+class KTLevelScene;
+struct KTMovementRequest;
+
+// The keyboard while a level is played: arrows walk, Space jumps, Return/z,
+// x and c fire, a/d turn the camera, w/s zoom, m/n/+/-/0/9 the music and
+// volumes, Escape pauses, F5/F6/F12 change level. Keys are SDL 1.2 symbols.
+class KTLevelInput : public VXInput {
+public:
+    // Missile types fired by the keys.
+    static constexpr int RedMissile = 0;
+    static constexpr int GreyMissile = 1;
+    static constexpr int DestroyMissile = 9;
+
+    // Neither is owned.
+    KTLevelScene* scene;
+    KTMovementRequest* movement;
+
+    KTLevelInput(KTLevelScene* scene, KTMovementRequest* movement);
+
+    void onKeyUp(int key) override;
+    void onKeyDown(int key) override;
+    void onQuit() override;
+
+    // One missile of `type` 25 units ahead of the player, in its facing;
+    // nothing while the player is dead.
+    void fireMissile(int type, KTLevelScene* scene);
+
+private:
+    void jump();
+    // Spends one unit of `counter` on a missile of `type`; an empty counter
+    // only clicks.
+    void fireFrom(int& counter, int type);
+    void zoom(float rate, float offsetSign);
+    void pause();
+    // Adds to dx or dz, held within -1..1 (they index the 3 x 3 tables).
+    void step(int& axis, int change);
+};
+
+#endif
