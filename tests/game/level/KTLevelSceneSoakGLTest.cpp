@@ -89,13 +89,13 @@ struct WeightedKey {
     int weight;
 };
 const WeightedKey SoakKeys[] = {
-    {KTKey::Up, 8},        {KTKey::Down, 6},       {KTKey::Left, 6},      {KTKey::Right, 6},
-    {KTKey::Space, 6},     {KTKey::Return, 6},     {KTKey::Z, 4},         {KTKey::X, 4},
-    {KTKey::C, 4},         {KTKey::A, 2},          {KTKey::D, 2},         {KTKey::W, 2},
-    {KTKey::S, 2},         {KTKey::LeftShift, 1},  {KTKey::RightShift, 1}, {KTKey::LeftCtrl, 1},
-    {KTKey::RightCtrl, 1}, {KTKey::Escape, 1},     {KTKey::F5, 1},        {KTKey::F6, 1},
-    {KTKey::F12, 1},       {KTKey::Plus, 1},       {KTKey::Equals, 1},    {KTKey::Minus, 1},
-    {KTKey::Zero, 1},      {KTKey::Nine, 1},       {KTKey::M, 1},         {KTKey::N, 1},
+    {KTKey::Up, 24},       {KTKey::Down, 18},      {KTKey::Left, 18},     {KTKey::Right, 18},
+    {KTKey::Space, 18},    {KTKey::Return, 18},    {KTKey::Z, 12},        {KTKey::X, 12},
+    {KTKey::C, 12},        {KTKey::A, 6},          {KTKey::D, 6},         {KTKey::W, 6},
+    {KTKey::S, 6},         {KTKey::LeftShift, 3},  {KTKey::RightShift, 3}, {KTKey::LeftCtrl, 3},
+    {KTKey::RightCtrl, 3}, {KTKey::Escape, 1},     {KTKey::F5, 1},        {KTKey::F6, 3},
+    {KTKey::F12, 1},       {KTKey::Plus, 2},       {KTKey::Equals, 2},    {KTKey::Minus, 2},
+    {KTKey::Zero, 2},      {KTKey::Nine, 2},       {KTKey::M, 2},         {KTKey::N, 2},
 };
 
 void pushKey(int key, bool down)
@@ -123,6 +123,9 @@ struct SoakFigures {
     int quits = 0;
     int levelChanges = 0;
     int deaths = 0;
+    int hurts = 0;
+    // Updates in play per level index.
+    std::vector<int> levelUpdates;
     int highestLevel = 0;
     int mostObjects = 0;
     // Resident pages after a tenth of the run and at its end.
@@ -176,6 +179,7 @@ TEST(LevelSceneSoak, RandomKeysThroughMenusAndLevelsKeepMemorySteady)
     std::set<int> held;
     int lastLevel = scene.levelIndex;
     bool wasAlive = true;
+    int lastHealth = scene.player->health;
 
     {
         QuietOutput quiet;
@@ -213,6 +217,12 @@ TEST(LevelSceneSoak, RandomKeysThroughMenusAndLevelsKeepMemorySteady)
                 lastLevel = scene.levelIndex;
             }
             const bool alive = scene.player->health > 0;
+            figures.hurts += scene.player->health < lastHealth ? 1 : 0;
+            lastHealth = scene.player->health;
+            if (!scene.menuMode) {
+                figures.levelUpdates.resize(std::max<size_t>(figures.levelUpdates.size(), scene.levelIndex + 1));
+                ++figures.levelUpdates[scene.levelIndex];
+            }
             figures.deaths += wasAlive && !alive ? 1 : 0;
             wasAlive = alive;
             figures.highestLevel = std::max(figures.highestLevel, scene.highestLevel);
@@ -230,11 +240,15 @@ TEST(LevelSceneSoak, RandomKeysThroughMenusAndLevelsKeepMemorySteady)
     std::cout << "soak: " << figures.updates << " updates, " << figures.playUpdates << " in play, "
               << figures.draws << " drawn, " << figures.quits << " quits taken back, " << figures.levelChanges
               << " level changes, highest level " << figures.highestLevel << ", " << figures.deaths
-              << " deaths, at most " << figures.mostObjects << " objects; resident "
+              << " deaths, " << figures.hurts << " hurts, at most " << figures.mostObjects << " objects; resident "
               << figures.baselinePages * 4 << " KiB after " << baselineAt << " updates, "
               << figures.finalPages * 4 << " KiB at the end; by tenths:";
     for (long kib : figures.curve) {
         std::cout << " " << kib;
+    }
+    std::cout << "; updates in play by level:";
+    for (int n : figures.levelUpdates) {
+        std::cout << " " << n;
     }
     std::cout << std::endl;
     // The keys reached the game itself, not only the menus.
