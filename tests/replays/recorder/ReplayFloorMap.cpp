@@ -14,6 +14,7 @@ namespace {
 
 const float CellSize = 30.0f;
 
+// Missiles and the player hold no cell.
 bool holdsNothing(int kind)
 {
     switch (kind) {
@@ -22,12 +23,16 @@ bool holdsNothing(int kind)
     case KTPhysicsKind::RedMissile:
     case KTPhysicsKind::ReaperMissile:
     case KTPhysicsKind::AcidFragment:
-    case KTPhysicsKind::Pickup:
     case KTPhysicsKind::Player:
         return true;
     default:
         return false;
     }
+}
+
+int cellIndex(float coordinate)
+{
+    return static_cast<int>(std::floor(coordinate / CellSize));
 }
 
 } // namespace
@@ -39,25 +44,37 @@ ReplayFloorMap ReplayFloorMap::of(const KTLevelWorld& world, int layer, int igno
     const float high = low + CellSize;
     for (const auto& entry : world.objectMap) {
         const KTGameObject* o = entry.second;
-        if (entry.first == ignoredId || holdsNothing(o->body.kind) || !o->body.collides) {
+        const int kind = o->body.kind;
+        if (entry.first == ignoredId || holdsNothing(kind) || !o->body.collides) {
             continue;
         }
         const VXVec4 p = o->physicsObject != nullptr ? o->physicsObject->position : o->position;
         if (p.y() + o->body.boxMax.y() <= low + 1.0f || p.y() + o->body.boxMin.y() >= high - 1.0f) {
             continue;
         }
-        // Every cell the box reaches into.
-        const int x0 = static_cast<int>(std::floor((p.x() + o->body.boxMin.x() + 1.0f) / CellSize));
-        const int x1 = static_cast<int>(std::floor((p.x() + o->body.boxMax.x() - 1.0f) / CellSize));
-        const int y0 = static_cast<int>(std::floor((p.z() + o->body.boxMin.z() + 1.0f) / CellSize));
-        const int y1 = static_cast<int>(std::floor((p.z() + o->body.boxMax.z() - 1.0f) / CellSize));
-        // A goal is kept at a cell's distance: brushing it ends the level.
-        const int margin = o->body.kind == KTPhysicsKind::GoalBlock ? 1 : 0;
+        if (kind == KTPhysicsKind::RedBlock || kind == KTPhysicsKind::BlueBlock) {
+            const int x = cellIndex(p.x());
+            const int y = cellIndex(p.z());
+            if (map.inside(x, y)) {
+                map.colour[x][y] = true;
+            }
+        }
+        // Every cell the box reaches into stops a missile; a pickup is
+        // walked through. A goal is walked round a cell away: brushing it
+        // ends the level.
+        const int x0 = cellIndex(p.x() + o->body.boxMin.x() + 1.0f);
+        const int x1 = cellIndex(p.x() + o->body.boxMax.x() - 1.0f);
+        const int y0 = cellIndex(p.z() + o->body.boxMin.z() + 1.0f);
+        const int y1 = cellIndex(p.z() + o->body.boxMax.z() - 1.0f);
+        const int margin = kind == KTPhysicsKind::GoalBlock ? 1 : 0;
         for (int x = x0 - margin; x <= x1 + margin; ++x) {
             for (int y = y0 - margin; y <= y1 + margin; ++y) {
-                if (map.inside(x, y)) {
-                    map.blocked[x][y] = true;
+                if (!map.inside(x, y)) {
+                    continue;
                 }
+                const bool own = x >= x0 && x <= x1 && y >= y0 && y <= y1;
+                map.shotBlocked[x][y] = map.shotBlocked[x][y] || own;
+                map.blocked[x][y] = map.blocked[x][y] || kind != KTPhysicsKind::Pickup;
             }
         }
     }
@@ -77,17 +94,18 @@ bool ReplayFloorMap::clearLine(Cell from, Cell to) const
     for (int i = 1; i <= steps; ++i) {
         const int x = from.first + sx * i;
         const int y = from.second + sy * i;
-        if (sx != 0 && sy != 0 && (!free(x - sx, y) || !free(x, y - sy))) {
+        if (sx != 0 && sy != 0 && (!open(x - sx, y) || !open(x, y - sy))) {
             return false;
         }
-        if (i < steps && !free(x, y)) {
+        if (i < steps && !open(x, y)) {
             return false;
         }
     }
     return true;
 }
 
-std::vector<ReplayFloorMap::Cell> ReplayFloorMap::pathTo(Cell start, const std::function<bool(Cell)>& goal) const
+std::vector<ReplayFloorMap::Cell> ReplayFloorMap::pathTo(Cell start, const std::function<bool(Cell)>& goal,
+                                                         const std::function<bool(Cell)>& passable) const
 {
     if (!inside(start.first, start.second)) {
         return {};
@@ -119,7 +137,7 @@ std::vector<ReplayFloorMap::Cell> ReplayFloorMap::pathTo(Cell start, const std::
         for (const auto& s : steps) {
             const int x = c.first + s[0];
             const int y = c.second + s[1];
-            if (free(x, y) && from[x][y] < 0) {
+            if (free(x, y) && from[x][y] < 0 && (!passable || passable(Cell(x, y)))) {
                 from[x][y] = c.first * Side + c.second;
                 open.push_back(Cell(x, y));
             }

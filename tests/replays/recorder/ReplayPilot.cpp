@@ -1,7 +1,9 @@
 #include "ReplayPilot.h"
 
+#include <cmath>
 #include <cstdio>
 
+#include "engine/animation/VXSkeleton.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/QMIntelligence.h"
@@ -78,7 +80,27 @@ bool ReplayPilot::tick()
     }
     releaseNext.clear();
     recording.events.insert(recording.events.end(), events.begin(), events.end());
+    const int healthBefore = player().health;
+    std::vector<std::pair<int, int>> near;
+    if (traceEvery > 0) {
+        const VXVec4 p = position();
+        for (const auto& entry : ReplaySession::scene().world->objectMap) {
+            const KTGameObject* o = entry.second;
+            const VXVec4 q = o->physicsObject != nullptr ? o->physicsObject->position : o->position;
+            if (o != &player() && std::fabs(q.x() - p.x()) < 60.0f && std::fabs(q.z() - p.z()) < 60.0f) {
+                near.emplace_back(entry.first, o->body.kind);
+            }
+        }
+    }
     const bool going = session.frame(events);
+    if (traceEvery > 0 && player().health < healthBefore && !session.goalReached()) {
+        // What was near when the player was hurt, and whether it went.
+        printState();
+        for (const auto& n : near) {
+            std::printf("  hurt near %d kind %d%s\n", n.first, n.second,
+                        ReplaySession::scene().world->findObject(n.first) == nullptr ? " (gone)" : "");
+        }
+    }
     recording.frames = session.frameNumber();
     if (traceEvery > 0 && (session.frameNumber() % traceEvery == 0 || !going)) {
         printState();
@@ -123,6 +145,10 @@ void ReplayPilot::printState() const
         if (ai != nullptr) {
             std::printf("  state %d cooldown %d hp %d%s", ai->state, ai->cooldown, enemyHitPoints(ai),
                         ai->dead ? " dead" : "");
+        }
+        if (const QMZealot* z = dynamic_cast<const QMZealot*>(o)) {
+            std::printf("  stance %d (dead %d) kind %d collides %d", z->skeleton ? z->skeleton->currentStance() : -9,
+                        z->deadStance, o->body.kind, o->body.collides);
         }
         std::printf("\n");
     }

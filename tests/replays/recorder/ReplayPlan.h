@@ -36,12 +36,16 @@
 //                           its row or column from where the player stands,
 //                           backing off while it is closer than AWAY units
 //   shoot ID grey|red [MAX [AWAY]]   the same, standing still
-//   fight ID grey|red NEAR FAR [SAFE [MAX]]
-//                           fight enemy ID from the floor until it is dead:
+//   fight IDS grey|red NEAR FAR [SAFE [MAX]]
+//                           fight the enemies IDS (ids joined by commas),
+//                           the nearest first, from the floor until all are
+//                           dead:
 //                           from cells NEAR..FAR cells away on one of the
 //                           eight lines through it with nothing between, one
 //                           missile at a time; never on its row or column
-//                           within SAFE cells
+//                           within SAFE cells, nor nearer than NEAR to the
+//                           others
+//   zone X0 Y0 X1 Y1        the later fights shoot only from these cells
 //
 // Each command returns once done; the plan fails when a command cannot be
 // done in its time or the player dies.
