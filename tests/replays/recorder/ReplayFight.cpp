@@ -20,19 +20,14 @@ using namespace replay;
 
 namespace {
 
-// A target this close to one of the eight lines through the player is in
-// the line of fire (the missile is 12 wide, most enemies 24 to 30).
-const float AimTolerance = 8.0f;
-// The missile starts this far ahead of the player.
-const float MissileLead = 25.0f;
 // Nearer than the fight's distance, an enemy in the line of fire is still
 // shot from this far rather than walked away from.
 const float CloseShot = 40.0f;
 // Shooting wants the player this near its cell's centre and this slow.
 const float Steady = 3.0f;
 const float SteadySpeed = 0.5f;
-// Plans are made afresh this often, and whenever the enemy changes cell.
-const int ReplanFrames = 30;
+// A fight also plans afresh whenever the enemy changes cell; round the
+// ring more often.
 const int OrbitReplanFrames = 10;
 // A missile flies 5 below the player's centre and is 12 high.
 const float MissileDrop = 5.0f;

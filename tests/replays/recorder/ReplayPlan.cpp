@@ -22,13 +22,9 @@ const int WalkFrameLimit = 900;
 const int SettleFrameLimit = 300;
 const int RiseFrameLimit = 600;
 const int ShootFrameLimit = 3000;
-const int ReplanFrames = 30;
 const float StillSpeed = 0.05f;
 // Below this the player counts as down on the floor.
 const float FloorHeight = 18.0f;
-const float AimTolerance = 8.0f;
-const float MissileLead = 25.0f;
-const float MissileSpeed = 10.0f;
 // A red missile burns a block from this many cells, and the fire takes
 // some frames to spread.
 const int BurnNear = 2;
