@@ -252,7 +252,7 @@ private:
 
     bool face(const Arrows& a)
     {
-        std::set<int> keys = arrowKeys(a);
+        std::set<int> keys = arrowKeys(arrowsForWorld(a.dx, a.dy));
         keys.insert(KTKey::LeftShift);
         pilot.hold(keys);
         if (!run(2, "turning")) {
@@ -364,7 +364,7 @@ bool Runner::command(const std::vector<std::string>& w)
         if (!parseDirection(w[1], a)) {
             return fail("no direction " + w[1]);
         }
-        pilot.hold(arrowKeys(a));
+        pilot.hold(arrowKeys(arrowsForWorld(a.dx, a.dy)));
         if (c == "leap") {
             pilot.press(KTKey::Space);
         }

@@ -8,8 +8,9 @@
 
 // A level's plan: what a player would do, one command a line, carried out
 // by the pilot while the level runs. Cells are the level script's (x, y
-// across the floor); directions are those of the arrow keys with the camera
-// unturned ("up" is +y, "left" is +x), joined like "up-left".
+// across the floor); directions are the level's, named by the arrow keys
+// that go there with the camera unturned ("up" is +y, "left" is +x), joined
+// like "up-left": with the camera turned, other keys are pressed.
 //
 //   level N / seed S        what to play, from which random seed
 //   walk X Y                straight to the centre of cell (X, Y), stopping there
