@@ -18,7 +18,7 @@ struct VXVertexAttribute {
 // A GL array buffer holding one block per attribute, one after another (all
 // vertices' first attribute, then all vertices' second, ...): not interleaved.
 struct VXVertexBuffer {
-    static const int maxAttributes = 6;
+    static constexpr int maxAttributes = 6;
 
     GLuint buffer;
     VXVertexAttribute attributes[maxAttributes];

@@ -54,8 +54,8 @@ public:
     // Guards against scripts that would stall the game: loops nested deeper
     // than this are not run, and a file carries out at most this many loop
     // repetitions in all.
-    static const int MaxLoopDepth = 64;
-    static const long MaxLoopRepetitions = 1000000;
+    static constexpr int MaxLoopDepth = 64;
+    static constexpr long MaxLoopRepetitions = 1000000;
     // A file creates at most this many objects (five full levels); the rest
     // of its creating commands are refused.
     static constexpr int MaxCreatedObjects = 10000;
