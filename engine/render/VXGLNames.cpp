@@ -29,6 +29,14 @@ GLuint generateBufferName()
     return name;
 }
 
+void deleteBufferName(GLuint name)
+{
+    if (name == 0 || glDeleteBuffersARB == nullptr) {
+        return;
+    }
+    glDeleteBuffersARB(1, &name);
+}
+
 GLuint generateRenderbufferName()
 {
     GLuint name = 0;

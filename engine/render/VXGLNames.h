@@ -3,11 +3,15 @@
 
 #include <GL/glew.h>
 
-// Each makes exactly one GL object and returns its name. Nothing made here is
-// ever deleted: the objects live until the GL context ends.
+// Each makes exactly one GL object and returns its name. The objects live
+// until the GL context ends, but for the buffers of a model that its owner
+// frees (deleteBufferName).
 GLuint generateTextureName();
 GLuint generateFramebufferName();
 GLuint generateBufferName();
 GLuint generateRenderbufferName();
+
+// Gives back a buffer made by generateBufferName; 0 names none.
+void deleteBufferName(GLuint name);
 
 #endif

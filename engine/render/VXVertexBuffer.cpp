@@ -66,6 +66,12 @@ void VXVertexBuffer::allocate(int vertexCount, const void* data, GLenum usage)
     glBufferData(GL_ARRAY_BUFFER, totalBytes, data, usage);
 }
 
+void VXVertexBuffer::release()
+{
+    deleteBufferName(buffer);
+    buffer = 0;
+}
+
 void VXVertexBuffer::layOut(int vertexCount)
 {
     this->vertexCount = vertexCount;

@@ -34,6 +34,9 @@ struct VXVertexBuffer {
     int addAttribute(int componentCount, GLenum type);
     // Lays the blocks out and makes the GL buffer; `data` may be null.
     void allocate(int vertexCount, const void* data, GLenum usage);
+    // Gives the GL buffer back; the layout stays and nothing draws. For a
+    // buffer whose owner goes before the program ends.
+    void release();
     // The layout step of `allocate`: block offsets and total size, no GL call.
     void layOut(int vertexCount);
     // Fills `count` vertices of one attribute's block from `firstVertex` on.

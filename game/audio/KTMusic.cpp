@@ -1,5 +1,7 @@
 #include "game/audio/KTMusic.h"
 
+#include <iostream>
+
 #include "game/audio/KTSoundTable.h"
 #include "platform/HostPath.h"
 #include "platform/HostRandom.h"
@@ -21,6 +23,11 @@ const char* const playlist[KT_PLAYLIST_LENGTH] = {
     "data/music/Raindrops___NQ.wav",
     "data/music/The_rise_of__.wav",
 };
+
+// Tracks whose file has failed to load and been named once: a missing track
+// is tried again and again while nothing plays, and says so only the first
+// time.
+bool reportedTracks[KT_PLAYLIST_LENGTH] = {};
 
 const int VOLUME_LOW = 32;
 const int VOLUME_MEDIUM = 64;
@@ -82,6 +89,10 @@ void playRandomTrack(int& lastTrack, Mix_Music*& music)
     music = Mix_LoadMUS(hostPath(playlist[lastTrack]).c_str());
     if (music != nullptr) {
         Mix_PlayMusic(music, 0);
+    } else if (!reportedTracks[lastTrack]) {
+        reportedTracks[lastTrack] = true;
+        std::cout << "Unable to load music file: " << playlist[lastTrack] << " (" << Mix_GetError() << ")"
+                  << std::endl;
     }
     // Playing the new track has stopped the old one; a track that did not
     // load leaves nothing playing, so the caller's next check tries again.

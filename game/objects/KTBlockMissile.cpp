@@ -25,6 +25,23 @@ const int DestroyType = 9;
 const int AcidFragmentType = 13;
 const int CellScanLimit = 100;
 
+// Whether a standing block already fills the cell that a block built at
+// `position` would take. A missile pushed from one block into the next can
+// stop inside a block; it leaves nothing there, so that no cell ever holds
+// two blocks.
+bool cellHoldsBlock(const KTLevelWorld& world, const VXVec4& position)
+{
+    const VXVec4 centre = KTGameObject::snapToCellCentre(position);
+    for (const auto& entry : world.objectMap) {
+        const KTBlock* block = dynamic_cast<const KTBlock*>(entry.second);
+        if (block != nullptr && !block->destroyed && block->position.x() == centre.x()
+            && block->position.y() == centre.y() && block->position.z() == centre.z()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 KTBlockMissile::KTBlockMissile()
@@ -98,7 +115,8 @@ void KTBlockMissile::update()
                 }
             }
         }
-        if (position.x() > BuildMinX && age > BuildAge && missileType != DestroyType && world != nullptr) {
+        if (position.x() > BuildMinX && age > BuildAge && missileType != DestroyType && world != nullptr
+            && !cellHoldsBlock(*world, position)) {
             playSoundAt(KTSoundId::BlockCreate, position);
             KTBlock* block = new KTBlock();
             block->position = position;

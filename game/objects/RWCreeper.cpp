@@ -67,7 +67,16 @@ RWCreeper::RWCreeper()
 
 RWCreeper::~RWCreeper()
 {
-    delete model;
+    releaseModel();
+}
+
+void RWCreeper::releaseModel()
+{
+    if (model != nullptr) {
+        model->vertexBuffer.release();
+        delete model;
+        model = nullptr;
+    }
 }
 
 void RWCreeper::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag, int minX,
@@ -88,7 +97,7 @@ void RWCreeper::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject
     initialize(physics, level, hunted, flag, minX, minZ, maxX, maxZ);
     attackRanges[0] = LungeRange;
     growlCounter = 0;
-    delete model;
+    releaseModel();
     model = new VXOBJData();
     model->parseFile(ModelPath);
     yaw = 0.0f;

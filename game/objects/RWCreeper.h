@@ -13,7 +13,7 @@ class VXOBJData;
 // Damage comes through hit(), not takeDamage.
 class RWCreeper : public QMIntelligence {
 public:
-    // Read at every spawn; owned.
+    // Read at every spawn; owned, with its GL buffer, which goes with it.
     VXOBJData* model;
     int hitPoints;
     bool rolling;
@@ -60,6 +60,11 @@ public:
     void hit();
     // Explosion, blast of the neighbouring cells and removal, once.
     void explode();
+
+private:
+    // Frees the model and gives its GL buffer back: creepers come and go
+    // with every level load, their models with them.
+    void releaseModel();
 };
 
 #endif

@@ -174,6 +174,31 @@ TEST_F(MusicTest, ATrackThatFailsToLoadLeavesNoHandleAndNothingPlaying)
     EXPECT_NE(music, nullptr);
 }
 
+TEST_F(MusicTest, AMissingTrackIsNamedOnceHoweverOftenItIsTried)
+{
+    char buffer[PATH_MAX];
+    ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
+    TempDir empty;
+    ASSERT_EQ(chdir(empty.path().c_str()), 0);
+    testing::internal::CaptureStdout();
+    // Every track is drawn in a thousand tries, most of them many times.
+    for (int i = 0; i < 1000; ++i) {
+        playRandomTrack(lastTrack, music);
+    }
+    const std::string log = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(chdir(buffer), 0);
+    EXPECT_EQ(music, nullptr);
+    int named = 0;
+    for (int i = 0; i < KT_PLAYLIST_LENGTH; ++i) {
+        const std::string line = std::string("Unable to load music file: ") + playlistPath(i) + " (";
+        const size_t at = log.find(line);
+        named += at != std::string::npos ? 1 : 0;
+        EXPECT_TRUE(at == std::string::npos || log.find(line, at + 1) == std::string::npos) << "named twice: " << line;
+    }
+    // A track named once by an earlier test in this process is not named again.
+    EXPECT_GE(named, KT_PLAYLIST_LENGTH - 1);
+}
+
 TEST(MusicWithoutAudio, EveryCallIsANoOp)
 {
     ASSERT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);

@@ -1,10 +1,14 @@
 #include "tests/game/level/WorldFixture.h"
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "game/audio/KTSoundId.h"
+#include "game/level/KTLevelFileReader.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTBlockMissile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -182,4 +186,31 @@ TEST_F(Missile, SpinsAndAgesEveryUpdate)
     EXPECT_EQ(m->age, 4);
     EXPECT_NEAR(m->spin, 0.2f, 1e-6f);
     EXPECT_EQ(m->previousPosition.x(), 300.0f);
+}
+
+TEST_F(Missile, NeverBuildsASecondBlockInACellThatHoldsOne)
+{
+    // A shooter hops about a player who stands still, walling the player in
+    // with grey blocks; its missiles start inside the blocks beside it, and
+    // are pushed from one into the next.
+    TempDir dir;
+    testing::internal::CaptureStdout();
+    world->scriptReader->parseFile(dir.write("shooter.txt", "Create_Player 10 1 0\nCreate_Enemy 16 4 1 shooter"));
+    testing::internal::GetCapturedStdout();
+    player.physicsObject->position = player.position;
+    std::map<std::tuple<int, int, int>, int> cells;
+    for (int i = 0; i < 60; ++i) {
+        run(50);
+        cells.clear();
+        for (auto& entry : world->objectMap) {
+            KTBlock* b = dynamic_cast<KTBlock*>(entry.second);
+            if (b != nullptr && !b->destroyed) {
+                const auto cell = std::make_tuple(int(b->position.x() / 30), int(b->position.y() / 30),
+                                                  int(b->position.z() / 30));
+                ASSERT_EQ(++cells[cell], 1) << "after " << (i + 1) * 50 << " updates, cell " << std::get<0>(cell)
+                                            << ", " << std::get<1>(cell) << ", " << std::get<2>(cell);
+            }
+        }
+    }
+    EXPECT_GE(cells.size(), 2u) << "the shooter built its wall";
 }

@@ -1,5 +1,6 @@
 #include "EnemyWorld.h"
 
+#include "engine/model/VXOBJData.h"
 #include "game/audio/KTSoundId.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/objects/RWCreeper.h"
@@ -36,6 +37,28 @@ TEST_F(Creeper, SpawnSetsItsBodyAndReadsItsModel)
     EXPECT_EQ(c->sightRange(), 250.0f);
     EXPECT_NE(c->model, nullptr);
     EXPECT_EQ(c->body.id, c->objectId);
+}
+
+TEST_F(Creeper, GivesItsModelsBufferBackWhenRespawnedOrFreed)
+{
+    // A creeper reads its model at every spawn, so at every level load.
+    RWCreeper* c = creeper(VXVec4(105, 15, 105, 1));
+    const GLuint first = c->model->vertexBuffer.buffer;
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(glIsBuffer(first), GL_TRUE);
+    c->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19);
+    const GLuint second = c->model->vertexBuffer.buffer;
+    const int id = c->objectId;
+    ASSERT_NE(second, 0u);
+    EXPECT_EQ(glIsBuffer(first), GL_FALSE) << "the earlier model's buffer";
+    EXPECT_EQ(glIsBuffer(second), GL_TRUE);
+
+    testing::internal::CaptureStdout();
+    world->clear();
+    testing::internal::GetCapturedStdout();
+    run(1);
+    EXPECT_FALSE(inWorld(id));
+    EXPECT_EQ(glIsBuffer(second), GL_FALSE) << "freed with the creeper";
 }
 
 TEST_F(Creeper, LungesOnceAndExplodesInTheSecondUpdateAfter)
