@@ -9,6 +9,8 @@
 #include "game/audio/KTSoundTable.h"
 #include "game/effects/KTParticleManager.h"
 #include "game/level/KTLevelScene.h"
+#include "game/level/KTLevelWorld.h"
+#include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssetLoaders.h"
 #include "game/ui/KTLevelInput.h"
@@ -106,6 +108,25 @@ void ReplaySession::begin(int level, unsigned int seed)
     }
     MutedOutput muted;
     hostSrand(seed);
+    // What a level played before leaves behind is put as a fresh start of
+    // the game has it, so that a replay plays the same whether or not
+    // other levels ran before it in this process; the level load resets
+    // the rest.
+    KTMainCharacter& player = *s.player;
+    player.orientation = VXQuat::identity();
+    player.painTimer = 0;
+    player.deathTimer = -1;
+    player.restartRequested = false;
+    player.goalReached = false;
+    if (player.physicsObject != nullptr) {
+        player.physicsObject->velocity = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
+    }
+    // The world's chain-explosion beat and explosion pool likewise.
+    s.world->chainCounter = 0;
+    for (KTExplosion& explosion : s.world->particles.explosions) {
+        explosion.active = false;
+    }
+    s.world->particles.next = 0;
     s.levelIndex = level;
     s.loadLevel();
     s.movement.release();

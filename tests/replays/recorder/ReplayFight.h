@@ -20,11 +20,18 @@ struct ReplayFightRules {
     // axes) from the enemy, and keeps at least nearCells from the others.
     int nearCells = 3;
     int farCells = 8;
+    // The way never comes nearer an enemy than this (0: nearCells - 1).
+    int reachCells = 0;
     // Not on the enemy's row or column within this many cells (0: anywhere).
     int safeCells = 0;
     // The cells it may shoot from: lowest x, y, highest x, y.
     int zone[4] = {0, 0, ReplayFloorMap::Side - 1, ReplayFloorMap::Side - 1};
     int frameLimit = 3000;
+    // With ringLow 0 or more, the player keeps to the ring of cells that
+    // many to ringHigh cells in from the level's edge, and leads a slow
+    // chaser round it rather than being cornered.
+    int ringLow = -1;
+    int ringHigh = -1;
     bool verbose = false;
 };
 
@@ -35,7 +42,7 @@ struct ReplayFightRules {
 // missile and waits for it to land. Every grey hit leaves a blue block
 // beside the enemy; when those wall it in and the player has red missiles,
 // it breaks the wall with one from outside the blast. With nothing else to
-// do it takes the ammunition lying about.
+// do, or running low, it takes the ammunition lying about.
 class ReplayFight {
 public:
     ReplayFight(ReplayPilot& pilot, const ReplayFightRules& rules);
@@ -60,15 +67,24 @@ private:
     bool breaking = false;
     // The player stood on the line of an enemy's attack last frame.
     bool wasThreatened = false;
+    // The enemy was within nearCells last frame.
+    bool wasCrowded = false;
 
     const KTGameObject* nearestEnemy(int& id) const;
     std::vector<Cell> pickupCells() const;
+    int weaponAmmo() const;
+    bool onRing(Cell c) const;
+    std::vector<Cell> orbit(const ReplayFloorMap& map, Cell here, Cell enemy, const std::function<bool(Cell)>& good,
+                            const std::function<bool(Cell)>& passable,
+                            const std::function<bool(Cell)>& standable) const;
     // One frame of the fight.
     bool step(int frame, const KTGameObject* target, int id);
     // Turns toward `offset` (Shift and the arrows) and, once turned, fires
     // `key` in a frame of its own: true then, with `played` what the frame
     // gave. False when only the turn is held: the caller plays the frame.
     bool aimAndFire(const VXVec4& offset, int key, bool& played);
+    // The same along the world direction (wx, wz).
+    bool aimAndFire(int wx, int wz, int key, bool& played);
 };
 
 #endif

@@ -83,10 +83,17 @@ ReplayFloorMap ReplayFloorMap::of(const KTLevelWorld& world, int layer, int igno
 
 bool ReplayFloorMap::clearLine(Cell from, Cell to) const
 {
+    bool onLine = false;
+    return lineStop(from, to, onLine).first < 0 && onLine;
+}
+
+ReplayFloorMap::Cell ReplayFloorMap::lineStop(Cell from, Cell to, bool& onLine) const
+{
     const int dx = to.first - from.first;
     const int dy = to.second - from.second;
-    if ((dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy)) || (dx == 0 && dy == 0)) {
-        return false;
+    onLine = !((dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy)) || (dx == 0 && dy == 0));
+    if (!onLine) {
+        return Cell(-1, -1);
     }
     const int sx = dx > 0 ? 1 : (dx < 0 ? -1 : 0);
     const int sy = dy > 0 ? 1 : (dy < 0 ? -1 : 0);
@@ -94,18 +101,30 @@ bool ReplayFloorMap::clearLine(Cell from, Cell to) const
     for (int i = 1; i <= steps; ++i) {
         const int x = from.first + sx * i;
         const int y = from.second + sy * i;
-        if (sx != 0 && sy != 0 && (!open(x - sx, y) || !open(x, y - sy))) {
-            return false;
+        if (sx != 0 && sy != 0) {
+            if (!open(x - sx, y)) {
+                return Cell(x - sx, y);
+            }
+            if (!open(x, y - sy)) {
+                return Cell(x, y - sy);
+            }
         }
         if (i < steps && !open(x, y)) {
-            return false;
+            return Cell(x, y);
         }
     }
-    return true;
+    return Cell(-1, -1);
 }
 
 std::vector<ReplayFloorMap::Cell> ReplayFloorMap::pathTo(Cell start, const std::function<bool(Cell)>& goal,
                                                          const std::function<bool(Cell)>& passable) const
+{
+    return cheapestPathTo(start, goal, passable, nullptr);
+}
+
+std::vector<ReplayFloorMap::Cell> ReplayFloorMap::cheapestPathTo(Cell start, const std::function<bool(Cell)>& goal,
+                                                                 const std::function<bool(Cell)>& passable,
+                                                                 const std::function<int(Cell)>& cost) const
 {
     if (!inside(start.first, start.second)) {
         return {};
@@ -116,34 +135,53 @@ std::vector<ReplayFloorMap::Cell> ReplayFloorMap::pathTo(Cell start, const std::
             f = -1;
         }
     }
-    std::deque<Cell> open;
-    open.push_back(start);
+    int steps[Side][Side];
+    std::deque<Cell> queue;
+    queue.push_back(start);
     from[start.first][start.second] = start.first * Side + start.second;
-    const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    while (!open.empty()) {
-        const Cell c = open.front();
-        open.pop_front();
+    steps[start.first][start.second] = 0;
+    const int moves[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    bool found = false;
+    Cell best = start;
+    int bestCost = 0;
+    while (!queue.empty()) {
+        const Cell c = queue.front();
+        queue.pop_front();
+        const int reached = steps[c.first][c.second];
         if (goal(c)) {
-            std::vector<Cell> path;
-            Cell at = c;
-            while (at != start) {
-                path.insert(path.begin(), at);
-                const int f = from[at.first][at.second];
-                at = Cell(f / Side, f % Side);
+            const int total = reached + (cost ? cost(c) : 0);
+            if (!found || total < bestCost) {
+                found = true;
+                best = c;
+                bestCost = total;
             }
-            path.insert(path.begin(), start);
-            return path;
+            // Breadth first: with no cost the first accepted cell is the nearest.
+            if (cost == nullptr) {
+                break;
+            }
         }
-        for (const auto& s : steps) {
-            const int x = c.first + s[0];
-            const int y = c.second + s[1];
+        for (const auto& m : moves) {
+            const int x = c.first + m[0];
+            const int y = c.second + m[1];
             if (free(x, y) && from[x][y] < 0 && (!passable || passable(Cell(x, y)))) {
                 from[x][y] = c.first * Side + c.second;
-                open.push_back(Cell(x, y));
+                steps[x][y] = reached + 1;
+                queue.push_back(Cell(x, y));
             }
         }
     }
-    return {};
+    if (!found) {
+        return {};
+    }
+    std::vector<Cell> path;
+    Cell at = best;
+    while (at != start) {
+        path.insert(path.begin(), at);
+        const int f = from[at.first][at.second];
+        at = Cell(f / Side, f % Side);
+    }
+    path.insert(path.begin(), start);
+    return path;
 }
 
 std::string ReplayFloorMap::text() const

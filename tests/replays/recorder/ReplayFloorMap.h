@@ -32,11 +32,19 @@ public:
     // of the eight lines through nothing: every cell between is open, and on
     // a diagonal also the two cells beside each corner it passes.
     bool clearLine(Cell from, Cell to) const;
+    // The first cell that stops such a missile, (-1, -1) when none does;
+    // `onLine` tells whether `to` lies on one of the eight lines at all.
+    Cell lineStop(Cell from, Cell to, bool& onLine) const;
     // The shortest walk (four neighbours a step) from `start` to the nearest
     // cell that `goal` accepts, both ends included, through free cells that
     // `passable` (when given) accepts; empty when there is none.
     std::vector<Cell> pathTo(Cell start, const std::function<bool(Cell)>& goal,
                              const std::function<bool(Cell)>& passable = nullptr) const;
+
+    // Like pathTo, to the accepted cell with the least steps plus `cost`.
+    std::vector<Cell> cheapestPathTo(Cell start, const std::function<bool(Cell)>& goal,
+                                     const std::function<bool(Cell)>& passable,
+                                     const std::function<int(Cell)>& cost) const;
 
     // The map as text, the top row (y 19) first: '#' held, '.' free.
     std::string text() const;

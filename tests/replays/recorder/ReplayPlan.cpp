@@ -22,13 +22,14 @@ const int WalkFrameLimit = 900;
 const int SettleFrameLimit = 300;
 const int RiseFrameLimit = 600;
 const int ShootFrameLimit = 3000;
-const int ReplanFrames = 30;
 const float StillSpeed = 0.05f;
 // Below this the player counts as down on the floor.
 const float FloorHeight = 18.0f;
-const float AimTolerance = 8.0f;
-const float MissileLead = 25.0f;
-const float MissileSpeed = 10.0f;
+// A red missile burns a block from this many cells, and the fire takes
+// some frames to spread.
+const int BurnNear = 2;
+const int BurnFar = 8;
+const int BurnFrames = 40;
 
 int number(const std::vector<std::string>& w, size_t i, int fallback)
 {
@@ -161,6 +162,65 @@ private:
         return fail("no pickup taken");
     }
 
+    // Breaks the red or blue block in cell `block` with a red missile, from
+    // the nearest place in line with it that is out of its wall's blasts.
+    bool burn(Cell block)
+    {
+        KTLevelWorld& world = *ReplaySession::scene().world;
+        std::vector<Cell> path;
+        size_t next = 0;
+        for (int i = 0; i < WalkFrameLimit; ++i) {
+            const ReplayFloorMap map = ReplayFloorMap::of(world, 0, -1);
+            if (!map.breakable(block.first, block.second)) {
+                pilot.hold({});
+                return run(BurnFrames, "waiting for the fire");
+            }
+            const auto place = [&](Cell c) {
+                const int d = chebyshev(c, block);
+                bool onLine = false;
+                // A block of the same wall in the way burns as well.
+                const Cell stop = map.lineStop(c, block, onLine);
+                if (d < BurnNear || d > BurnFar || !onLine
+                    || (stop.first >= 0 && (!map.breakable(stop.first, stop.second) || chebyshev(c, stop) < BurnNear))) {
+                    return false;
+                }
+                for (int x = c.first - 1; x <= c.first + 1; ++x) {
+                    for (int y = c.second - 1; y <= c.second + 1; ++y) {
+                        if (map.breakable(x, y)) {
+                            return false;
+                        }
+                    }
+                }
+                return true;
+            };
+            const Cell here = cellOf(pilot.position());
+            if (place(here) && horizontalSpeed(pilot.velocity()) < 0.1f) {
+                const Arrows a = arrowsForWorld(block.first > here.first ? 1 : (block.first < here.first ? -1 : 0),
+                                                block.second > here.second ? 1 : (block.second < here.second ? -1 : 0));
+                if (!face(a)) {
+                    return false;
+                }
+                pilot.press(KTKey::C);
+                if (!run(BurnFrames, "burning a block")) {
+                    return !pilot.session.playerDied();
+                }
+                path.clear();
+                continue;
+            }
+            if (i % ReplanFrames == 0 || path.empty()) {
+                path = map.pathTo(here, place);
+                next = 1;
+            }
+            if (path.empty() || !steerAlong(pilot, path, next)) {
+                pilot.hold({});
+            }
+            if (!pilot.tick()) {
+                return over("walking to burn a block");
+            }
+        }
+        return fail("the block was not burnt");
+    }
+
     bool settle()
     {
         pilot.hold({});
@@ -192,7 +252,7 @@ private:
 
     bool face(const Arrows& a)
     {
-        std::set<int> keys = arrowKeys(a);
+        std::set<int> keys = arrowKeys(arrowsForWorld(a.dx, a.dy));
         keys.insert(KTKey::LeftShift);
         pilot.hold(keys);
         if (!run(2, "turning")) {
@@ -266,6 +326,15 @@ bool Runner::command(const std::vector<std::string>& w)
         }
         return true;
     }
+    if (c == "reach" && w.size() >= 2) {
+        fightRules.reachCells = std::stoi(w[1]);
+        return true;
+    }
+    if (c == "ring" && w.size() >= 3) {
+        fightRules.ringLow = std::stoi(w[1]);
+        fightRules.ringHigh = std::stoi(w[2]);
+        return true;
+    }
     if (c == "verbose") {
         fightRules.verbose = true;
         return true;
@@ -281,6 +350,9 @@ bool Runner::command(const std::vector<std::string>& w)
         pilot.press(KTKey::Space);
         return walkTo(cellArgument(w));
     }
+    if (c == "burn" && w.size() >= 3) {
+        return burn(cellArgument(w));
+    }
     if (c == "collect") {
         return collect();
     }
@@ -292,7 +364,7 @@ bool Runner::command(const std::vector<std::string>& w)
         if (!parseDirection(w[1], a)) {
             return fail("no direction " + w[1]);
         }
-        pilot.hold(arrowKeys(a));
+        pilot.hold(arrowKeys(arrowsForWorld(a.dx, a.dy)));
         if (c == "leap") {
             pilot.press(KTKey::Space);
         }

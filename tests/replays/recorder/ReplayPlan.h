@@ -8,44 +8,37 @@
 
 // A level's plan: what a player would do, one command a line, carried out
 // by the pilot while the level runs. Cells are the level script's (x, y
-// across the floor, z up); directions are those of the arrow keys with the
-// camera unturned ("up" is +y, "left" is +x), joined like "up-left".
+// across the floor); directions are the level's, named by the arrow keys
+// that go there with the camera unturned ("up" is +y, "left" is +x), joined
+// like "up-left": with the camera turned, other keys are pressed.
 //
 //   level N / seed S        what to play, from which random seed
-//   trace N                 print the player's state every N frames
-//   walk X Y                walk to the centre of cell (X, Y) and stop there
-//   goto X Y                walk to cell (X, Y) on the floor, round what stands
-//                           in the way
+//   walk X Y                straight to the centre of cell (X, Y), stopping there
 //   climb X Y               jump and steer onto cell (X, Y)
-//   go DIR N                hold the arrows of DIR for N frames
+//   goto X Y                to cell (X, Y) on the floor, round what stands in
+//                           the way (waits while nothing leads there)
+//   go DIR N / leap DIR N   hold the arrows of DIR for N frames (leap: jumping)
 //   face DIR                turn to DIR without walking (Shift held)
 //   fire grey|red|destroy [COUNT [GAP]]
-//   jump                    press Space
-//   leap DIR N              press Space and hold DIR for N frames
-//   wait N                  N frames with no key held
-//   settle                  wait until the player stands still
+//   jump, wait N, settle    Space; N frames of no keys; until standing still
 //   rise Z [N]              wait until the player is up in layer Z
 //   camera left|right       press a or d
 //   zoom in|out N           hold w or s for N frames
-//   finish [N]              keep what is held until the goal, at most N frames
-//   expect X Y [Z]          stop with an error unless the player is in that cell
-//   aim ID                  turn toward enemy ID when it lies on one of the
-//                           eight lines through the player's cell
-//   hunt ID grey|red [MAX [AWAY]]
-//                           shoot enemy ID until it is dead, stepping onto
-//                           its row or column from where the player stands,
-//                           backing off while it is closer than AWAY units
-//   shoot ID grey|red [MAX [AWAY]]   the same, standing still
-//   fight IDS grey|red NEAR FAR [SAFE [MAX]]
-//                           fight the enemies IDS (ids joined by commas),
-//                           the nearest first, from the floor until all are
-//                           dead:
-//                           from cells NEAR..FAR cells away on one of the
-//                           eight lines through it with nothing between, one
-//                           missile at a time; never on its row or column
-//                           within SAFE cells, nor nearer than NEAR to the
-//                           others
-//   zone X0 Y0 X1 Y1        the later fights shoot only from these cells
+//   collect                 fetch the nearest ammunition pickup
+//   burn X Y                break the red or blue block in (X, Y) with a red
+//                           missile from outside its blast
+//   shoot ID WEAPON [MAX]   stand and shoot enemy ID whenever it comes into line
+//   fight IDS WEAPON NEAR FAR [SAFE [MAX]]
+//                           fight the enemies IDS (map ids joined by commas)
+//                           to the death (ReplayFight): from NEAR..FAR cells,
+//                           never on an enemy's row or column within SAFE
+//   zone X0 Y0 X1 Y1        later fights shoot only from these cells
+//   reach N                 later fights never come within N cells
+//   ring LOW HIGH           later fights keep LOW..HIGH cells in from the edge
+//   trace N, track IDS, verbose, dump [N]
+//                           print the player's state every N frames, the
+//                           places of the tracked objects, the fights' plans,
+//                           the objects within N cells: for writing plans
 //
 // Each command returns once done; the plan fails when a command cannot be
 // done in its time or the player dies.

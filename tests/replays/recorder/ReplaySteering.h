@@ -19,6 +19,14 @@ const float CellSize = 30.0f;
 // The player is 28 units wide in 30-unit cells: a walk ends this close to
 // the centre, so that it passes between blocks.
 const float Centred = 0.5f;
+// A target this close to one of the eight lines through the player is in
+// the line of fire (the missile is 12 wide, most enemies 24 to 30).
+const float AimTolerance = 8.0f;
+// The player's missile starts this far ahead of it and flies this fast.
+const float MissileLead = 25.0f;
+const float MissileSpeed = 10.0f;
+// Plans are made afresh this often.
+const int ReplanFrames = 30;
 
 using Cell = ReplayFloorMap::Cell;
 
