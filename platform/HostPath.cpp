@@ -4,6 +4,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <vector>
 
 namespace {
@@ -46,7 +47,9 @@ std::string hostPath(const std::string& dataPath)
             c = '/';
         }
     }
-    if (path.empty() || exists(path)) {
+    // The host opens no longer path, and matching grows with the square of
+    // the number of components: such a path names nothing.
+    if (path.size() > PATH_MAX || path.empty() || exists(path)) {
         return path;
     }
 

@@ -8,7 +8,8 @@
 // where the path does not exist as written, each component is matched against
 // its directory without regard to letter case. A component that matches
 // nothing is kept as given, so a new file is created under the resolved
-// directory with its name as written.
+// directory with its name as written. A path longer than PATH_MAX is not
+// matched at all: it names nothing, and opening it fails.
 std::string hostPath(const std::string& dataPath);
 
 #endif

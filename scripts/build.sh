@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (the game directory is build/game).
+# Configures and builds everything into build/ (the game directory is
+# build/game), or into the folder named by BUILD_DIR; arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build -j"$(nproc)"
+dir=${BUILD_DIR:-build}
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$dir" -j"$(nproc)"

@@ -2,6 +2,9 @@
 
 #include <iostream>
 
+// The one include of the game in the engine: the penetration test takes the
+// game's physics body records as its operands (scripts/check-layers.sh lists
+// it as the exception).
 #include "game/level/KTPhysicsBody.h"
 
 void VXPenetration1D::print(const std::string& prefix) const

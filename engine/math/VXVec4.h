@@ -9,8 +9,9 @@
 
 // 3-D vector with a homogeneous fourth component w, 1 for points and
 // directions alike. The other operand's components are read through its
-// virtual element access.
-class VXVec4 : public VXTuple<4, float> {
+// virtual element access. Final: vectors are held and destroyed by value
+// (the tuple base has no virtual destructor).
+class VXVec4 final : public VXTuple<4, float> {
 public:
     // Components left unset.
     VXVec4() {}

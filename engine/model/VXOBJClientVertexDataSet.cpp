@@ -2,17 +2,15 @@
 
 #include <climits>
 #include <iostream>
+#include <tuple>
 
 namespace {
 
-int sign(int difference)
-{
-    return (difference > 0) - (difference < 0);
-}
-
+// -1 is an absent field; any other negative index (a relative one) is not
+// supported and names nothing.
 bool indexesList(int index, size_t size)
 {
-    return index < 0 || static_cast<size_t>(index) < size;
+    return index == -1 || (index >= 0 && static_cast<size_t>(index) < size);
 }
 
 void printVectors(const std::vector<VXVec4>& vectors, const std::string& prefix)
@@ -26,9 +24,10 @@ void printVectors(const std::vector<VXVec4>& vectors, const std::string& prefix)
 
 bool VXOBJFaceKey::operator<(const VXOBJFaceKey& other) const
 {
-    return sign(vertex - other.vertex) * 100 + sign(textureCoordinate - other.textureCoordinate) * 10 +
-               sign(normal - other.normal) <
-           0;
+    // Compared field by field, never by difference, which overflows for
+    // indices far apart.
+    return std::tie(vertex, textureCoordinate, normal) <
+           std::tie(other.vertex, other.textureCoordinate, other.normal);
 }
 
 VXOBJVertexData::VXOBJVertexData()

@@ -66,7 +66,7 @@ struct VXOBJClientVertexDataSet {
     // returns its number.
     int addBlock(const VXOBJMaterial& material);
     // False when the key names a position, texture coordinate or normal that
-    // has not been read.
+    // has not been read, or holds a negative index other than -1 (absent).
     bool isWithinLists(const VXOBJFaceKey& key) const;
     // Appends the corner to the active block, as a new unique vertex when its
     // key is new. Without an active block the corner goes into a default block

@@ -4,6 +4,8 @@
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
 
+#include <climits>
+
 VXVec4 parseNumbers(std::string text)
 {
     const float defaults[4] = {0, 0, 0, 1};
@@ -28,7 +30,11 @@ VXOBJFaceKey parseCorner(const std::string& word)
         const std::string::size_type slash = word.find('/', start);
         const std::string field = word.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
         if (!field.empty()) {
-            fields[i] = parseInt(field) - 1;
+            // In 64 bits: the conversion clamps to the int range, and one
+            // below the lowest int does not fit. Held to INT_MIN, which, like
+            // every negative index, names nothing.
+            const long long index = static_cast<long long>(parseInt(field)) - 1;
+            fields[i] = index < INT_MIN ? INT_MIN : static_cast<int>(index);
         }
         if (slash == std::string::npos) {
             break;

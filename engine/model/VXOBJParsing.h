@@ -11,7 +11,8 @@
 VXVec4 parseNumbers(std::string text);
 
 // A face corner "v", "v/t", "v//n" or "v/t/n" (1-based in the file) as
-// 0-based indices; a missing or empty field is -1.
+// 0-based indices; a missing or empty field is -1. A field below the int
+// range gives INT_MIN.
 VXOBJFaceKey parseCorner(const std::string& word);
 
 #endif

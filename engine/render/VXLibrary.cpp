@@ -25,18 +25,25 @@ namespace {
 
 const char* const defaultRenderName = "vx_default_render";
 std::string libraryBase;
-VXShaderProgram* defaultRenderVariants[allSpotLights + 1] = {};
+// By light set and shadow set, four bits each.
+VXShaderProgram* defaultRenderVariants[(allSpotLights + 1) * (allSpotLights + 1)] = {};
 
-// One constant per spot light, true for the lights of `lightSet`, before the
-// lit program's fragment source.
-std::string lightSetDeclarations(int lightSet)
+// Two constants per spot light before the lit program's fragment source:
+// whether its code is in the program, and whether its shadow lookup is.
+std::string lightSetDeclarations(int lightSet, int shadowSet)
 {
     std::string text;
     for (int i = 0; i < 4; ++i) {
-        text += "const bool vx_spot_light_" + std::to_string(i) + "_enabled = ";
-        text += (lightSet & (1 << i)) != 0 ? "true; " : "false; ";
+        const std::string light = "const bool vx_spot_light_" + std::to_string(i);
+        text += light + "_enabled = " + ((lightSet & (1 << i)) != 0 ? "true; " : "false; ");
+        text += light + "_shadowed = " + ((shadowSet & (1 << i)) != 0 ? "true; " : "false; ");
     }
     return text;
+}
+
+int variantIndex(int lightSet, int shadowSet)
+{
+    return (lightSet & allSpotLights) | (shadowSet & allSpotLights) << 4;
 }
 
 VXShaderProgram* buildProgram(const std::string& base, const std::string& name,
@@ -84,8 +91,9 @@ void initializeLibrary(std::string base)
     for (VXShaderProgram*& variant : defaultRenderVariants) {
         variant = nullptr;
     }
-    defaultRenderProgram = buildProgram(base, defaultRenderName, lightSetDeclarations(allSpotLights));
-    defaultRenderVariants[allSpotLights] = defaultRenderProgram;
+    defaultRenderProgram =
+        buildProgram(base, defaultRenderName, lightSetDeclarations(allSpotLights, allSpotLights));
+    defaultRenderVariants[variantIndex(allSpotLights, allSpotLights)] = defaultRenderProgram;
     screenRenderProgram = buildProgram(base, "vx_screen_render");
 
     if (libraryProgramsBuiltHook != nullptr) {
@@ -96,12 +104,11 @@ void initializeLibrary(std::string base)
     markerModel = loadModel(base, "vx_object_marker");
 }
 
-VXShaderProgram* defaultRenderProgramForLights(int lightSet)
+VXShaderProgram* defaultRenderProgramForLights(int lightSet, int shadowSet)
 {
-    lightSet &= allSpotLights;
-    VXShaderProgram*& variant = defaultRenderVariants[lightSet];
+    VXShaderProgram*& variant = defaultRenderVariants[variantIndex(lightSet, shadowSet)];
     if (variant == nullptr) {
-        variant = buildProgram(libraryBase, defaultRenderName, lightSetDeclarations(lightSet));
+        variant = buildProgram(libraryBase, defaultRenderName, lightSetDeclarations(lightSet, shadowSet));
     }
     return variant;
 }

@@ -28,11 +28,13 @@ extern VXShaderProgram* defaultRenderProgram;
 extern VXShaderProgram* screenRenderProgram;
 
 // The lit program built for one set of spot lights (bit i: light i): the
-// code of the lights outside the set is left out, so they cost nothing per
-// fragment. A light in the set that is off is still skipped by its is_on.
-// Built on first use and kept; the set of all four is defaultRenderProgram.
-VXShaderProgram* defaultRenderProgramForLights(int lightSet);
+// code of the lights outside `lightSet` is left out, so they cost nothing per
+// fragment, and so is the shadow lookup of the lights outside `shadowSet`
+// (lights whose map was never drawn: it would find nothing). A light in the
+// set that is off is still skipped by its is_on. Built on first use and
+// kept; both sets of all four give defaultRenderProgram.
 const int allSpotLights = 15;
+VXShaderProgram* defaultRenderProgramForLights(int lightSet, int shadowSet = allSpotLights);
 
 extern VXOBJData* cubeBackgroundModel;
 extern VXOBJData* markerModel;

@@ -21,6 +21,13 @@ VXShaderProgram::VXShaderProgram()
 {
 }
 
+VXShaderProgram::~VXShaderProgram()
+{
+    for (VXShader* shader : shaders) {
+        delete shader;
+    }
+}
+
 void VXShaderProgram::attachVertexShader(std::string path)
 {
     VXShader* shader = new VXShader(GL_VERTEX_SHADER);

@@ -32,6 +32,10 @@ struct VXShaderProgram {
     VXUniformTable spotLights[4];
 
     VXShaderProgram();
+    // Frees the shader records; the GL objects stay, as every GL object does.
+    ~VXShaderProgram();
+    VXShaderProgram(VXShaderProgram&& other) = default;
+    VXShaderProgram& operator=(const VXShaderProgram&) = delete;
 
     void attachVertexShader(std::string path);
     void attachFragmentShader(std::string path);

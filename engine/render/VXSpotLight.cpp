@@ -5,7 +5,7 @@
 
 VXSpotLight::VXSpotLight()
     : index(-1), on(false), shadowRender(nullptr), diffuseColour(0.0f, 0.0f, 0.0f, 1.0f),
-      specularColour(0.0f, 0.0f, 0.0f, 1.0f)
+      specularColour(0.0f, 0.0f, 0.0f, 1.0f), shadowMapDrawn(false)
 {
 }
 
@@ -17,6 +17,7 @@ void VXSpotLight::createShadowMap(int index, VXSpotShadowRender* shadowRender, f
     if (shadowRender == nullptr) {
         return;
     }
+    shadowMapDrawn = false;
     // Two float channels for the depth moments.
     shadowMap.createEmpty(width, height, &clampLinearSampler, GL_RG32F, GL_RG, GL_TEXTURE_2D, 0, 0,
                           GL_UNSIGNED_BYTE);
@@ -73,4 +74,5 @@ void VXSpotLight::drawShadowMap()
     blur.drawPass();
     blur.end();
     shadowMap.generateMipmap();
+    shadowMapDrawn = true;
 }

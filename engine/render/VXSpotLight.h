@@ -24,6 +24,9 @@ struct VXSpotLight {
     VXVec4 position;
     VXVec4 diffuseColour;
     VXVec4 specularColour;
+    // Until drawShadowMap first renders it the map holds 0 everywhere, which
+    // never shadows.
+    bool shadowMapDrawn;
 
     // Index -1, off, no shadow pass, black colours.
     VXSpotLight();

@@ -1,6 +1,7 @@
 #include "engine/text/VXSource.h"
 
 #include "engine/text/VXCharacterClasses.h"
+#include "engine/text/VXTextFileStreamReader.h"
 #include "engine/text/VXTokenizer.h"
 #include "platform/HostPath.h"
 
@@ -23,6 +24,11 @@ VXDirective classifyDirective(std::string line)
 
 void VXSource::loadSourceText(std::string path)
 {
+    // Each level holds one open file and one stack frame.
+    if (includeChain.size() > static_cast<size_t>(MaxIncludeDepth)) {
+        std::cout << "Refusing include nested more than " << MaxIncludeDepth << " deep: " << path << std::endl;
+        return;
+    }
     const std::string file = hostPath(path);
     if (std::find(includeChain.begin(), includeChain.end(), file) != includeChain.end()) {
         std::cout << "Refusing recursive include of " << path << std::endl;
@@ -35,8 +41,7 @@ void VXSource::loadSourceText(std::string path)
     includeChain.push_back(file);
     // A read error never sets end-of-file, so it ends the lines too.
     while (!stream.eof()) {
-        std::string line;
-        std::getline(stream, line);
+        const std::string line = readTextLine(stream);
         if (stream.bad() || (stream.fail() && !stream.eof())) {
             break;
         }

@@ -19,14 +19,19 @@ struct VXDirective {
 // other line gives Other.
 VXDirective classifyDirective(std::string line);
 
-// A shader's source text as lines, each without its line end, every
+// A shader's source text as lines, each without its line end (a carriage
+// return before a newline is part of the line end), every
 // "#include" line replaced by the lines of the file it names.
 class VXSource {
 public:
+    // Includes nested deeper below the outermost file are refused.
+    static constexpr int MaxIncludeDepth = 64;
+
     // Appends the lines of the file. Include paths are used as written,
     // relative to the working directory. A missing file adds nothing; an
-    // include that would read a file already being read (a cycle) adds
-    // nothing and writes one line naming it.
+    // include that would read a file already being read (a cycle), or that
+    // lies more than MaxIncludeDepth levels deep, adds nothing and writes one
+    // line naming it.
     void loadSourceText(std::string path);
     void processSourceLine(std::string line);
 

@@ -4,6 +4,17 @@
 
 #include <iostream>
 
+std::string readTextLine(std::istream& stream)
+{
+    std::string line;
+    std::getline(stream, line);
+    // End-of-file is set only when no newline ended the line.
+    if (!stream.eof() && !line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
 VXTextFileStreamReader::VXTextFileStreamReader() = default;
 
 VXTextFileStreamReader::~VXTextFileStreamReader() = default;
@@ -55,9 +66,7 @@ void VXTextFileStreamReader::open(std::string path)
 
 std::string VXTextFileStreamReader::readLine()
 {
-    std::string line;
-    std::getline(stream, line);
-    return line;
+    return readTextLine(stream);
 }
 
 bool VXTextFileStreamReader::eof() const

@@ -2,7 +2,14 @@
 #define ENGINE_TEXT_VXTEXTFILESTREAMREADER_H
 
 #include <fstream>
+#include <istream>
 #include <string>
+
+// The next line of a text stream without its newline, and without one
+// carriage return just before that newline: the game's files were read in
+// text mode, where CR LF is a line end, so CR LF files read like LF files.
+// Inner carriage returns, and one ending a last line without a newline, stay.
+std::string readTextLine(std::istream& stream);
 
 // The base of every text format reader: a format overrides the four steps and
 // calls parseFile, which feeds it the file line by line.
@@ -30,7 +37,8 @@ public:
     // Opens `path` (a data path, through hostPath) for reading; failure sets
     // the fail flag and reports nothing.
     void open(std::string path);
-    // The next line without its newline; empty at the end of the file.
+    // The next line without its line end (readTextLine); empty at the end of
+    // the file.
     std::string readLine();
     bool eof() const;
     void close();

@@ -15,10 +15,13 @@ VXShaderProgram* KTLevelRender::program() const
         return defaultRenderProgram;
     }
     int lightSet = 0;
+    int shadowSet = 0;
     for (int i = 0; i < KTLevelScene::LightCount; ++i) {
-        lightSet |= scene->lights[i].on ? 1 << i : 0;
+        const VXSpotLight& light = scene->lights[i];
+        lightSet |= light.on ? 1 << i : 0;
+        shadowSet |= light.shadowMapDrawn ? 1 << i : 0;
     }
-    return defaultRenderProgramForLights(lightSet);
+    return defaultRenderProgramForLights(lightSet, shadowSet);
 }
 
 void KTLevelRender::drawPass()

@@ -11,8 +11,9 @@ public:
     // Not owned.
     KTLevelScene* scene;
     // The lit program is the library's build for the scene's lights that are
-    // on, so the lights that are off cost nothing; off: the full program
-    // with all four (the same picture, to compare).
+    // on and the shadow maps that were drawn, so the lights that are off and
+    // the empty maps cost nothing; off: the full program with all four (the
+    // same picture, to compare).
     bool lightsBuiltOut;
 
     explicit KTLevelRender(KTLevelScene* scene);

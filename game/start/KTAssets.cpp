@@ -4,8 +4,10 @@
 
 KTAssets& assets()
 {
-    static KTAssets registry;
-    return registry;
+    // Never destroyed: what it holds lives as long as the program and stays
+    // reachable to the end.
+    static KTAssets* registry = new KTAssets();
+    return *registry;
 }
 
 int directionIndex(int dx, int dz)

@@ -7,7 +7,7 @@
 #include "engine/math/VXVec4.h"
 
 class VXOBJData;
-class VXTexture;
+struct VXTexture;
 class VXVXSSkeletonData;
 class VXVXAChoreographyManagerData;
 class KTParticleType;

@@ -137,8 +137,9 @@ protected:
 
     static std::map<std::string, CharacterData>& characters()
     {
-        static std::map<std::string, CharacterData> loaded;  // kept for the process, as the game keeps them
-        return loaded;
+        // Kept for the process, as the game keeps them, and never destroyed.
+        static auto* loaded = new std::map<std::string, CharacterData>();
+        return *loaded;
     }
 
     static const CharacterData& character(const std::string& name) { return characters().at(name); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -58,4 +60,41 @@ TEST(HostPath, RelativePathsResolveAgainstTheWorkingDirectory)
     EXPECT_EQ(hostPath("data\\level list.txt"), "Data/Level List.txt");
     EXPECT_EQ(hostPath("./DATA/Level List.txt"), "./Data/Level List.txt");
     std::filesystem::current_path(previous);
+}
+
+TEST(HostPath, PathLongerThanTheHostOpensIsNotFoundAtOnce)
+{
+    TempDir dir;
+    dir.write("Data/x.txt", "x");
+    // Four hundred thousand components that match nothing, with backslashes:
+    // matched one by one, they would take minutes.
+    std::string many = dir.path();
+    for (int i = 0; i < 400000; ++i) {
+        many += "\\d";
+    }
+    many += "\\X.TXT";
+    std::string expected = many;
+    for (char& c : expected) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    const std::string longName = std::string(10 * 1024 * 1024, 'a') + "/b";
+    const auto start = std::chrono::steady_clock::now();
+    const std::string resolved = hostPath(many);
+    const std::string huge = hostPath(longName);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    // Component by component this took minutes; the bound only tells the two
+    // apart, with room for a loaded machine.
+    EXPECT_LT(seconds, 20.0);
+    EXPECT_EQ(resolved, expected);
+    EXPECT_FALSE(std::ifstream(resolved).is_open());
+    EXPECT_EQ(huge, longName);
+
+    // Below the limit, letter case is still matched through every component.
+    std::string dots = dir.path();
+    while (dots.size() + 20 < PATH_MAX) {
+        dots += "/.";
+    }
+    EXPECT_EQ(hostPath(dots + "/DATA/X.TXT"), dots + "/Data/x.txt");
 }

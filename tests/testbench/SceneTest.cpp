@@ -104,7 +104,7 @@ protected:
         files.write("Hero/Hero.ktc", thirteenBoneSkeleton());
         // The scene and what it makes live as long as the program, as in Glenvor.
         scene = new Scene();
-        scenes.push_back(scene);
+        scenes->push_back(scene);
         scene->skeletonPath = dataPath(files.file("Hero/Hero.ktc"));
         testing::internal::CaptureStdout();
         ASSERT_TRUE(scene->setUp());
@@ -133,10 +133,11 @@ protected:
 
     TempDir files;
     Scene* scene = nullptr;
-    static std::vector<Scene*> scenes;
+    // Never destroyed, so the scenes stay reachable until the program ends.
+    static std::vector<Scene*>* scenes;
 };
 
-std::vector<Scene*> BenchSceneTest::scenes;
+std::vector<Scene*>* BenchSceneTest::scenes = new std::vector<Scene*>();
 
 // The head's joint (0, 30, 0) as the start camera sees it.
 const int headX = 400;
@@ -303,7 +304,7 @@ TEST_F(BenchSceneTest, TheQuitEventEndsTheLoop)
 TEST_F(BenchSceneTest, AMissingSkeletonFileLeavesAnEmptySkeletonThatStillDrawsAndBlends)
 {
     Scene* bare = new Scene();
-    scenes.push_back(bare);
+    scenes->push_back(bare);
     bare->skeletonPath = dataPath(files.file("Nowhere/None.ktc"));
     testing::internal::CaptureStdout();
     ASSERT_TRUE(bare->setUp());

@@ -3,8 +3,11 @@
    light, so its clear value 0 (nothing drawn, or never rendered) reads as
    infinitely far and never shadows. An empty texture unit samples black:
    a material without textures keeps its plain colours.
-   The library puts one constant vx_spot_light_<i>_enabled per light before
-   this text: a light built out of a program costs nothing in it. */
+   The library puts two constants per light before this text:
+   vx_spot_light_<i>_enabled, false for a light built out of the program,
+   which then costs nothing in it, and vx_spot_light_<i>_shadowed, false for
+   a light whose map was never drawn: it holds 0, so the lookup would always
+   give full visibility and is left out. */
 struct VXSpotLightUniforms
 {
     mat4 change_of_view_projection_matrix;
@@ -39,7 +42,7 @@ float vx_visibility(sampler2D shadow_map, vec2 uv, float closeness)
     float p = variance / (variance + d * d);
     return clamp((p - 0.2) / 0.8, 0.0, 1.0);
 }
-vec3 vx_spot(mat4 change, vec4 diffuse, vec4 specular, sampler2D shadow_map, vec4 light_position,
+vec3 vx_spot(mat4 change, vec4 diffuse, vec4 specular, sampler2D shadow_map, bool shadowed, vec4 light_position,
              vec3 normal, vec3 to_eye, vec3 base, vec3 shine)
 {
     vec4 clip = change * vx_eye_position;
@@ -58,7 +61,10 @@ vec3 vx_spot(mat4 change, vec4 diffuse, vec4 specular, sampler2D shadow_map, vec
     if (lambert <= 0.0) {
         return vec3(0.0);
     }
-    float seen = cone * vx_visibility(shadow_map, ndc * 0.5 + 0.5, 1.0 / light_distance);
+    float seen = cone;
+    if (shadowed) {
+        seen *= vx_visibility(shadow_map, ndc * 0.5 + 0.5, 1.0 / light_distance);
+    }
     float highlight = pow(max(dot(normal, normalize(to_light + to_eye)), 0.0), 32.0);
     return seen * (diffuse.rgb * base * lambert + specular.rgb * shine * highlight);
 }
@@ -72,22 +78,22 @@ void main()
     vec3 colour = vx_light_ambient_color.rgb * vx_ambient_color.rgb * texel;
     if (vx_spot_light_0_enabled && vx_spot_light[0].is_on != 0) {
         colour += vx_spot(vx_spot_light[0].change_of_view_projection_matrix, vx_spot_light[0].diffuse_color,
-                          vx_spot_light[0].specular_color, vx_spot_light[0].shadow_map,
+                          vx_spot_light[0].specular_color, vx_spot_light[0].shadow_map, vx_spot_light_0_shadowed,
                           vx_spot_light[0].eye_space_light_position, normal, to_eye, base, shine);
     }
     if (vx_spot_light_1_enabled && vx_spot_light[1].is_on != 0) {
         colour += vx_spot(vx_spot_light[1].change_of_view_projection_matrix, vx_spot_light[1].diffuse_color,
-                          vx_spot_light[1].specular_color, vx_spot_light[1].shadow_map,
+                          vx_spot_light[1].specular_color, vx_spot_light[1].shadow_map, vx_spot_light_1_shadowed,
                           vx_spot_light[1].eye_space_light_position, normal, to_eye, base, shine);
     }
     if (vx_spot_light_2_enabled && vx_spot_light[2].is_on != 0) {
         colour += vx_spot(vx_spot_light[2].change_of_view_projection_matrix, vx_spot_light[2].diffuse_color,
-                          vx_spot_light[2].specular_color, vx_spot_light[2].shadow_map,
+                          vx_spot_light[2].specular_color, vx_spot_light[2].shadow_map, vx_spot_light_2_shadowed,
                           vx_spot_light[2].eye_space_light_position, normal, to_eye, base, shine);
     }
     if (vx_spot_light_3_enabled && vx_spot_light[3].is_on != 0) {
         colour += vx_spot(vx_spot_light[3].change_of_view_projection_matrix, vx_spot_light[3].diffuse_color,
-                          vx_spot_light[3].specular_color, vx_spot_light[3].shadow_map,
+                          vx_spot_light[3].specular_color, vx_spot_light[3].shadow_map, vx_spot_light_3_shadowed,
                           vx_spot_light[3].eye_space_light_position, normal, to_eye, base, shine);
     }
     gl_FragColor = vec4(colour, vx_diffuse_color.a);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -176,6 +178,64 @@ TEST_F(AnimationFilesTest, SetWrittenAndReadBackGivesTheSamePoses)
         ASSERT_EQ(readBack.size(), original.size());
         for (size_t b = 0; b < original.size(); ++b) {
             expectQuatNear(readBack[b], original[b]);
+        }
+    }
+}
+
+TEST_F(AnimationFilesTest, FilesWithCarriageReturnsReadAsTheirNewlineForms)
+{
+    writeHero();
+    VXVXSSkeletonData skeletonData;
+    VXVXAChoreographyManagerData choreographyData;
+    testing::internal::CaptureStdout();
+    skeletonData.parseFile("Hero\\hero.vxs");
+    choreographyData.skeleton = &skeletonData;
+    choreographyData.parseFile("Hero\\hero.vxa");
+    testing::internal::GetCapturedStdout();
+
+    // Every file of the hero again, each line ended by CR LF.
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory.path())) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        std::string text = readWholeFile(entry.path().string());
+        std::string crlf;
+        for (char c : text) {
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        }
+        std::ofstream(entry.path()) << crlf;
+    }
+    VXVXSSkeletonData skeletonCrLf;
+    VXVXAChoreographyManagerData choreographyCrLf;
+    testing::internal::CaptureStdout();
+    skeletonCrLf.parseFile("Hero\\hero.vxs");
+    choreographyCrLf.skeleton = &skeletonCrLf;
+    choreographyCrLf.parseFile("Hero\\hero.vxa");
+    testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(skeletonCrLf.boneCount, skeletonData.boneCount);
+    ASSERT_EQ(skeletonCrLf.relations.size(), 2u);
+    for (size_t r = 0; r < skeletonData.relations.size(); ++r) {
+        EXPECT_EQ(skeletonCrLf.relations[r].parent, skeletonData.relations[r].parent);
+        EXPECT_EQ(skeletonCrLf.relations[r].child, skeletonData.relations[r].child);
+    }
+    EXPECT_EQ(skeletonCrLf.anchorBone, skeletonData.anchorBone);
+    ASSERT_EQ(choreographyCrLf.entries.size(), choreographyData.entries.size());
+    for (size_t s = 0; s < choreographyData.entries.size(); ++s) {
+        const VXVXMStanceSetData& set = choreographyData.entries[s].set;
+        const VXVXMStanceSetData& setCrLf = choreographyCrLf.entries[s].set;
+        EXPECT_EQ(choreographyCrLf.entries[s].name, choreographyData.entries[s].name);
+        EXPECT_EQ(choreographyCrLf.entries[s].nextName, choreographyData.entries[s].nextName);
+        EXPECT_EQ(setCrLf.movementType, set.movementType);
+        ASSERT_EQ(setCrLf.entries.size(), set.entries.size()) << "set " << s;
+        for (size_t e = 0; e < set.entries.size(); ++e) {
+            EXPECT_EQ(setCrLf.entries[e].movementSpeed, set.entries[e].movementSpeed);
+            const VXPose& pose = *set.entries[e].pose;
+            const VXPose& poseCrLf = *setCrLf.entries[e].pose;
+            ASSERT_EQ(poseCrLf.size(), pose.size());
+            for (size_t b = 0; b < pose.size(); ++b) {
+                expectQuatNear(poseCrLf[b], pose[b]);
+            }
         }
     }
 }

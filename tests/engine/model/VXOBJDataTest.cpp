@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -161,4 +162,76 @@ TEST_F(VXOBJDataParse, FaceNamingDataNotYetReadIsDroppedWhole)
     ASSERT_EQ(1u, model.dataSet.blocks.size());
     EXPECT_EQ((std::vector<int>{0, 1, 2, 0, 1, 2}), indicesOf(0));
     EXPECT_EQ(3u, model.dataSet.vertices.size());
+}
+
+TEST(VXOBJParsing, CornerFieldsAtTheEndsOfTheIntRangeDoNotWrapAround)
+{
+    // The conversion clamps to the int range; one below the lowest int must
+    // not wrap around to a large index that a long model could reach.
+    EXPECT_LT(parseCorner("-2147483648").vertex, -1);
+    EXPECT_LT(parseCorner("1/-99999999999/1").textureCoordinate, -1);
+    EXPECT_EQ(0, parseCorner("1/-99999999999/1").normal);
+    EXPECT_EQ(2147483646, parseCorner("2147483647").vertex);
+    EXPECT_EQ(2147483646, parseCorner("99999999999").vertex);
+}
+
+TEST_F(VXOBJDataParse, FaceWithANegativeIndexIsDroppedWhole)
+{
+    // Relative (negative) indices are not supported; such a face names nothing.
+    parse("v 0 0 0\nv 1 0 0\nv 0 1 0\nf -2147483648\nf 1 -1 3\nf 1/-2 2 3\nf 1 2 3\n");
+    ASSERT_EQ(1u, model.dataSet.blocks.size());
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), indicesOf(0));
+    EXPECT_EQ(3u, model.dataSet.vertices.size());
+}
+
+TEST(VXOBJFaceKeyOrder, FarApartIndicesKeepAStrictOrder)
+{
+    const VXOBJFaceKey lowest{INT_MIN, -1, -1};
+    const VXOBJFaceKey first{0, -1, -1};
+    const VXOBJFaceKey highest{INT_MAX, -1, -1};
+    EXPECT_TRUE(lowest < first);
+    EXPECT_FALSE(first < lowest);
+    EXPECT_TRUE(lowest < highest);
+    EXPECT_FALSE(highest < lowest);
+    // Lexicographic: a later field only decides between equal earlier ones.
+    EXPECT_TRUE((VXOBJFaceKey{0, INT_MIN, INT_MAX}) < (VXOBJFaceKey{0, INT_MAX, INT_MIN}));
+    EXPECT_FALSE((VXOBJFaceKey{0, INT_MAX, INT_MIN}) < (VXOBJFaceKey{0, INT_MIN, INT_MAX}));
+    EXPECT_TRUE((VXOBJFaceKey{3, 2, INT_MIN}) < (VXOBJFaceKey{3, 2, INT_MAX}));
+    EXPECT_FALSE(first < first);
+}
+
+TEST(VXOBJFaceKeyOrder, CornersFarApartAreStillSharedInTheMap)
+{
+    VXOBJClientVertexDataSet dataSet;
+    dataSet.positions.push_back(VXVec4(1, 2, 3, 1));
+    dataSet.normals.push_back(VXVec4(0, 1, 0, 1));
+    dataSet.textureCoordinates.push_back(VXVec4(0.5f, 0.5f, 0, 1));
+    // Every index that is not negative names the one element of its list.
+    const VXOBJFaceKey keys[] = {{0, -1, -1}, {INT_MIN, -1, -1}, {0, 0, INT_MIN}, {0, INT_MIN, 0},
+                                 {INT_MIN, 0, 0},  {0, 0, 0},        {-1, INT_MIN, 0}};
+    for (int round = 0; round < 3; ++round) {
+        for (const VXOBJFaceKey& key : keys) {
+            dataSet.addCorner(key);
+        }
+    }
+    EXPECT_EQ(7u, dataSet.vertices.size());
+    EXPECT_EQ(7u, dataSet.vertexIndexByKey.size());
+    const std::vector<int> once{0, 1, 2, 3, 4, 5, 6};
+    std::vector<int> expected;
+    for (int round = 0; round < 3; ++round) {
+        expected.insert(expected.end(), once.begin(), once.end());
+    }
+    EXPECT_EQ(expected, dataSet.blocks.at(0).indices);
+}
+
+TEST_F(VXOBJDataParse, CarriageReturnsBeforeLineEndsStillNameTheLibraryAndItsMaterials)
+{
+    writeLibrary("newmtl red\r\nKd 1 0 0\r\nnewmtl blue\r\nKd 0 0 1\r\n");
+    parse("mtllib model.mtl\r\nv 0 0 0\r\nv 1 0 0\r\nv 0 1 0\r\nusemtl blue\r\nf 1 2 3\r\n");
+    ASSERT_EQ(2u, model.dataSet.blocks.size());
+    EXPECT_EQ("red", model.dataSet.blocks[0].material.name);
+    EXPECT_EQ("blue", model.dataSet.blocks[1].material.name);
+    expectVector(0, 0, 1, 1, model.dataSet.blocks[1].material.diffuse);
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), indicesOf(1));
+    EXPECT_EQ(1, model.dataSet.blockIndexByName.at("blue"));
 }

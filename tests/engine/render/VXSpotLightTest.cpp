@@ -132,17 +132,24 @@ TEST_F(VXSpotLightGL, ShadowMapsRenderOnlyForLightsThatAreOnAndShadowed)
     scene.drawShadowMaps();
     EXPECT_EQ(0, shadowed.runs);
     EXPECT_EQ(0, dark.runs);
+    EXPECT_FALSE(scene.lights[0].shadowMapDrawn);
 
     scene.lights[0].on = true;
     scene.lights[1].on = true;
     scene.drawShadowMaps();
     EXPECT_EQ(1, shadowed.runs);
     EXPECT_EQ(0, dark.runs);
+    // Only a map that was rendered counts as drawn; a new map is empty again.
+    EXPECT_TRUE(scene.lights[0].shadowMapDrawn);
+    EXPECT_FALSE(scene.lights[1].shadowMapDrawn);
+    EXPECT_FALSE(scene.lights[2].shadowMapDrawn);
     // The map was cleared, blurred and given its mipmap chain.
     GLint levelWidth = 0;
     glBindTexture(GL_TEXTURE_2D, scene.lights[0].shadowMap.name);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 5, GL_TEXTURE_WIDTH, &levelWidth);
     EXPECT_EQ(1, levelWidth);
+    scene.lights[0].createShadowMap(0, &shadowed, 1.0f, 32, 32);
+    EXPECT_FALSE(scene.lights[0].shadowMapDrawn);
 }
 
 TEST_F(VXSpotLightGL, SceneUploadsItsAmbientColourAndTheOffFlagOfUnshadowedLights)

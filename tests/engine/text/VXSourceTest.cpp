@@ -33,6 +33,14 @@ TEST(VXSource, IncludeLinesAreReplacedInPlaceRecursively)
     EXPECT_EQ(load(dir.write("twice.glsl", "#include " + inner + "\n#include " + inner)), Lines({"i1", "i1"}));
 }
 
+TEST(VXSource, CarriageReturnsBeforeLineEndsAreDroppedAndIncludesStillFound)
+{
+    TempDir dir;
+    const std::string inner = dir.write("inner.glsl", "i1\r\ni2\r\n");
+    const std::string main = dir.write("main.glsl", "m1\r\n#include " + inner + "\r\nm2\r\n");
+    EXPECT_EQ(load(main), Lines({"m1", "i1", "i2", "", "m2", ""}));
+}
+
 TEST(VXSource, MissingOrQuotedIncludesAddNothing)
 {
     TempDir dir;
@@ -73,4 +81,32 @@ TEST(VXSource, IncludeCycleIsRefusedWithOneLineAndLoadingGoesOn)
     testing::internal::CaptureStdout();
     EXPECT_EQ(load(self), Lines({"s"}));
     testing::internal::GetCapturedStdout();
+}
+
+TEST(VXSource, IncludesNestedTooDeepAreRefusedWithOneLineAndLoadingGoesOn)
+{
+    // file0 includes file1, which includes file2, and so on to file99.
+    TempDir dir;
+    const int files = 100;
+    for (int i = 0; i < files; ++i) {
+        const std::string next = dir.file("file" + std::to_string(i + 1) + ".glsl");
+        dir.write("file" + std::to_string(i) + ".glsl",
+                  "in" + std::to_string(i) + (i + 1 < files ? "\n#include " + next : "") + "\nout" + std::to_string(i));
+    }
+    testing::internal::CaptureStdout();
+    const Lines lines = load(dir.file("file0.glsl"));
+    const std::string output = testing::internal::GetCapturedStdout();
+
+    // The outermost file and 64 levels of includes below it.
+    Lines expected;
+    for (int i = 0; i <= VXSource::MaxIncludeDepth; ++i) {
+        expected.push_back("in" + std::to_string(i));
+    }
+    for (int i = VXSource::MaxIncludeDepth; i >= 0; --i) {
+        expected.push_back("out" + std::to_string(i));
+    }
+    EXPECT_EQ(lines, expected);
+    EXPECT_NE(output.find(dir.file("file65.glsl")), std::string::npos) << output;
+    EXPECT_EQ(output.find(dir.file("file66.glsl")), std::string::npos) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
 }

@@ -35,7 +35,15 @@ TEST(VXTextFileStreamReader, FinalNewlineDeliversOneEmptyLine)
     EXPECT_EQ(linesOf("a\nb\n"), Lines({"line a", "line b", "line "}));
     EXPECT_EQ(linesOf("a\nb"), Lines({"line a", "line b"}));
     EXPECT_EQ(linesOf(""), Lines({"line "}));
-    EXPECT_EQ(linesOf("a\r\n"), Lines({"line a\r", "line "}));
+}
+
+TEST(VXTextFileStreamReader, OneCarriageReturnBeforeEachLineEndIsDropped)
+{
+    EXPECT_EQ(linesOf("a\r\n"), Lines({"line a", "line "}));
+    EXPECT_EQ(linesOf("a b\r\n\r\nc\r\n"), Lines({"line a b", "line ", "line c", "line "}));
+    // Only one, and only before a line end: inner ones and one that ends the
+    // file without a newline stay.
+    EXPECT_EQ(linesOf("a\r\r\nb\rc\nd\r"), Lines({"line a\r", "line b\rc", "line d\r"}));
 }
 
 TEST(VXTextFileStreamReader, UnreadableFileGivesNoLinesAndOneMessage)
@@ -68,7 +76,7 @@ TEST(VXTextFileStreamReader, OpensDataPathsThroughTheHost)
 TEST(VXTextFileStreamReader, SurvivesBinaryAndHugeLines)
 {
     EXPECT_EQ(linesOf(std::string("\0\xff\x80\r\n\xc8\0", 7)),
-        Lines({std::string("line \0\xff\x80\r", 9), std::string("line \xc8\0", 7)}));
+        Lines({std::string("line \0\xff\x80", 8), std::string("line \xc8\0", 7)}));
     const std::string huge(5 << 20, 'q');
     EXPECT_EQ(linesOf(huge + "\nend"), Lines({"line " + huge, "line end"}));
 }

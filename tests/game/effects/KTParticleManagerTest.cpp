@@ -141,3 +141,33 @@ TEST(ParticleType, ParticleWithoutATimelineEndsAtOnce)
     particle.update();
     EXPECT_FALSE(particle.active);
 }
+
+TEST_F(ParticlePool, RandomDirectionsSpeedsAndTurnsStayWithinTheirRanges)
+{
+    // Every slot of the pool, full: ten thousand particles.
+    const float speed = 3.0f;
+    float fastest = 0.0f;
+    float highest = -speed;
+    float lowest = speed;
+    for (int e = 0; e < KTParticleManager::PoolSize; ++e) {
+        KTExplosion* explosion = start(KTExplosion::MaxParticles, speed);
+        ASSERT_NE(explosion, nullptr);
+        for (int i = 0; i < explosion->count; ++i) {
+            const KTParticle& p = explosion->particles[i];
+            const float r = std::sqrt(p.velocity.lengthSquared());
+            ASSERT_LE(r, speed + 1e-4f);
+            fastest = std::max(fastest, r);
+            highest = std::max(highest, p.velocity.y() / std::max(r, 1e-6f));
+            lowest = std::min(lowest, p.velocity.y() / std::max(r, 1e-6f));
+            // Three turns of at most 0.1 radians each: at most 0.3 in all.
+            for (const VXQuat* q : {&p.orientation, &p.spin}) {
+                ASSERT_NEAR(length(*q), 1.0f, 1e-4f);
+                ASSERT_GE(q->w(), std::cos(0.15f) - 1e-5f);
+            }
+        }
+    }
+    // The draws spread over the whole range, not a corner of it.
+    EXPECT_GT(fastest, 0.99f * speed);
+    EXPECT_GT(highest, 0.99f);
+    EXPECT_LT(lowest, -0.99f);
+}

@@ -82,13 +82,24 @@ protected:
 
     static TestPixel shown(int x, int y) { return readTestPixel(x, y); }
 
-    // The same frame again: what a draw advances (the shadow's and the help
-    // signs' spin, the heart's pulse) is put back first.
-    void showAgain(float shadowSpin, float signAngle, float heartPhase)
+    // What a draw advances: the shadow's and the help signs' spin, the heart's pulse.
+    struct DrawState {
+        float shadowSpin;
+        float signAngle;
+        float heartPhase;
+    };
+    DrawState drawState() const
     {
-        KTMainCharacter::shadowSpin = shadowSpin;
-        KTLevelWorld::helpSignAngle = signAngle;
-        scene.statusRender->layout.heartPhase = heartPhase;
+        return DrawState{KTMainCharacter::shadowSpin, KTLevelWorld::helpSignAngle,
+                         scene.statusRender->layout.heartPhase};
+    }
+
+    // The same frame again: what a draw advances is put back first.
+    void showAgain(const DrawState& state)
+    {
+        KTMainCharacter::shadowSpin = state.shadowSpin;
+        KTLevelWorld::helpSignAngle = state.signAngle;
+        scene.statusRender->layout.heartPhase = state.heartPhase;
         show();
     }
 
@@ -278,16 +289,14 @@ TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTie
             frame();
         }
         EXPECT_NE(scene.levelRender->program(), defaultRenderProgram) << "light 0 alone has its own build";
-        const float spin = KTMainCharacter::shadowSpin;
-        const float sign = KTLevelWorld::helpSignAngle;
-        const float phase = scene.statusRender->layout.heartPhase;
-        showAgain(spin, sign, phase);
+        const DrawState state = drawState();
+        showAgain(state);
         const std::vector<unsigned char> fast = windowPixels();
         scene.levelRender->lightsBuiltOut = false;
-        showAgain(spin, sign, phase);
+        showAgain(state);
         EXPECT_EQ(differingPixels(fast, windowPixels()), 0) << "the full program, view " << turn;
         VXOBJData::cullClosedModels = false;
-        showAgain(spin, sign, phase);
+        showAgain(state);
         const int culled = differingPixels(fast, windowPixels());
         VXOBJData::cullClosedModels = true;
         scene.levelRender->lightsBuiltOut = true;
@@ -296,20 +305,25 @@ TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTie
         EXPECT_LE(culled, 800 * 600 / 10000) << "culling, view " << turn;
         frame({KTKey::A});
     }
-    // With all four lights on the build is the full program, and still the same picture.
+    // All four lights on, their maps never drawn: the lookups are left out,
+    // and the picture is still the same.
     for (VXSpotLight& light : scene.lights) {
         light.on = true;
     }
     frame();
-    EXPECT_EQ(scene.levelRender->program(), defaultRenderProgram);
+    EXPECT_NE(scene.levelRender->program(), defaultRenderProgram);
     scene.lights[2].on = false;
-    const float spin = KTMainCharacter::shadowSpin;
-    const float sign = KTLevelWorld::helpSignAngle;
-    const float phase = scene.statusRender->layout.heartPhase;
-    showAgain(spin, sign, phase);
+    const DrawState state = drawState();
+    showAgain(state);
     const std::vector<unsigned char> three = windowPixels();
     scene.levelRender->lightsBuiltOut = false;
-    showAgain(spin, sign, phase);
+    showAgain(state);
     scene.levelRender->lightsBuiltOut = true;
     EXPECT_EQ(differingPixels(three, windowPixels()), 0) << "three lights";
+    // Once every map counts as drawn, the build is the full program.
+    scene.lights[2].on = true;
+    for (VXSpotLight& light : scene.lights) {
+        light.shadowMapDrawn = true;
+    }
+    EXPECT_EQ(scene.levelRender->program(), defaultRenderProgram);
 }

@@ -84,6 +84,11 @@ TEST_F(ScriptCommands, BlocksTakeColourKeysAndTheCursor)
     ASSERT_NE(only<KTBlock>(), nullptr);
     EXPECT_EQ(only<KTBlock>()->blockType, 4);
 
+    // A CR LF line keeps its last word clean: blue, not acid.
+    world->clear();
+    script("Create_Block 1 2 3 blue\r\n");
+    EXPECT_EQ(only<KTBlock>()->blockType, 1);
+
     world->clear();
     script("block color target\n");
     EXPECT_EQ(only<KTBlock>()->blockType, 12);

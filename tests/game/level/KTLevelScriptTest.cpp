@@ -151,3 +151,15 @@ TEST(LevelList, AMissingListLeavesNoNames)
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Unable to open file: "), std::string::npos);
     EXPECT_TRUE(reader.fileNames.empty());
 }
+
+TEST_F(LevelScript, CarriageReturnsBeforeLineEndsLeaveNamesAndEchoesClean)
+{
+    const std::string out = runCapturing("Level First Steps\r\nLength 12\r\nx 4\r\nFor 0 to 3\r\nIncrement_Counter 2\r\n"
+                                         "Unknown_Command a b\r\n");
+    EXPECT_EQ(reader.levelName, "First Steps");
+    EXPECT_EQ(reader.length, 12);
+    EXPECT_EQ(reader.cursorX, 4);
+    EXPECT_EQ(reader.counter, 6);
+    EXPECT_EQ(out.find('\r'), std::string::npos);
+    EXPECT_NE(out.find("Unknown_Command a b"), std::string::npos);
+}
