@@ -4,8 +4,9 @@
 #include <SDL.h>
 #include <fcntl.h>
 #include <malloc.h>
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) && __has_include(<sanitizer/allocator_interface.h>)
 #include <sanitizer/allocator_interface.h>
+#define SOAK_PURGE_ALLOCATOR 1
 #endif
 #include <unistd.h>
 
@@ -43,7 +44,7 @@ KTLevelScene* soakScene = nullptr;
 long residentPages()
 {
     glFinish();
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(SOAK_PURGE_ALLOCATOR)
     __sanitizer_purge_allocator();
 #else
     malloc_trim(0);
