@@ -8,9 +8,5 @@ apt-get install -y --no-install-recommends \
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libglew-dev \
   libgl1-mesa-dri libx11-dev libpng-dev zlib1g-dev libgtest-dev \
   libcairo2-dev fonts-dejavu-core \
-<<<<<<< HEAD
-  xvfb xauth xdotool imagemagick
-=======
-  xvfb xauth xdotool \
+  xvfb xauth xdotool imagemagick \
   clang libclang-rt-dev
->>>>>>> hardening
