@@ -46,6 +46,73 @@ SDL_Surface* uploadableSurface(SDL_Surface* image, bool alpha)
 
 } // namespace
 
+size_t uploadTexelBytes(GLenum format, GLenum type)
+{
+    size_t components = 4;
+    switch (format) {
+    case GL_RED:
+    case GL_GREEN:
+    case GL_BLUE:
+    case GL_ALPHA:
+    case GL_LUMINANCE:
+    case GL_DEPTH_COMPONENT:
+    case GL_STENCIL_INDEX:
+    case GL_RED_INTEGER:
+        components = 1;
+        break;
+    case GL_RG:
+    case GL_LUMINANCE_ALPHA:
+    case GL_DEPTH_STENCIL:
+    case GL_RG_INTEGER:
+        components = 2;
+        break;
+    case GL_RGB:
+    case GL_BGR:
+    case GL_RGB_INTEGER:
+        components = 3;
+        break;
+    default:
+        components = 4;
+        break;
+    }
+    switch (type) {
+    case GL_UNSIGNED_BYTE:
+    case GL_BYTE:
+        return components;
+    case GL_UNSIGNED_SHORT:
+    case GL_SHORT:
+    case GL_HALF_FLOAT:
+        return components * 2;
+    case GL_UNSIGNED_INT:
+    case GL_INT:
+    case GL_FLOAT:
+        return components * 4;
+    case GL_FLOAT_32_UNSIGNED_INT_24_8_REV:
+        return 8;
+    case GL_UNSIGNED_BYTE_3_3_2:
+    case GL_UNSIGNED_BYTE_2_3_3_REV:
+        return 1;
+    case GL_UNSIGNED_SHORT_5_6_5:
+    case GL_UNSIGNED_SHORT_5_6_5_REV:
+    case GL_UNSIGNED_SHORT_4_4_4_4:
+    case GL_UNSIGNED_SHORT_4_4_4_4_REV:
+    case GL_UNSIGNED_SHORT_5_5_5_1:
+    case GL_UNSIGNED_SHORT_1_5_5_5_REV:
+        return 2;
+    case GL_UNSIGNED_INT_8_8_8_8:
+    case GL_UNSIGNED_INT_8_8_8_8_REV:
+    case GL_UNSIGNED_INT_10_10_10_2:
+    case GL_UNSIGNED_INT_2_10_10_10_REV:
+    case GL_UNSIGNED_INT_24_8:
+    case GL_UNSIGNED_INT_10F_11F_11F_REV:
+    case GL_UNSIGNED_INT_5_9_9_9_REV:
+        return 4;
+    default:
+        // Unknown to us: the widest texel GL takes (four floats).
+        return 16;
+    }
+}
+
 VXTexture::VXTexture()
     : sampler(nullptr), name(0), width(0), height(0), internalFormat(GL_RGBA), format(GL_RGBA),
       target(GL_TEXTURE_2D), level(0), border(0), type(GL_UNSIGNED_BYTE)
@@ -77,13 +144,15 @@ void VXTexture::createEmpty(int width, int height, const VXTextureParameters* sa
                             GLenum format, GLenum target, GLint level, GLint border, GLenum type)
 {
     // GL leaves a texture made without data undefined; render targets such as
-    // shadow maps must start at their clear value, so upload zeros. 16 bytes
-    // is the widest texel GL takes (four floats), plus room for row alignment.
+    // shadow maps must start at their clear value, so upload zeros: as many
+    // bytes as GL reads for this format and type, each row padded to the
+    // widest unpack alignment GL allows (8).
     if (width <= 0 || height <= 0) {
         create(width, height, sampler, nullptr, internalFormat, format, target, level, border, type);
         return;
     }
-    const std::vector<unsigned char> zeros((static_cast<size_t>(width) * 16 + 8) * static_cast<size_t>(height), 0);
+    const size_t row = (static_cast<size_t>(width) * uploadTexelBytes(format, type) + 7) / 8 * 8;
+    const std::vector<unsigned char> zeros(row * static_cast<size_t>(height), 0);
     create(width, height, sampler, zeros.data(), internalFormat, format, target, level, border, type);
 }
 

@@ -5,7 +5,12 @@
 
 #include <GL/glew.h>
 
+#include <cstddef>
 #include <string>
+
+// Bytes of client memory one texel of `format` and `type` takes when GL
+// unpacks it (16, the widest, for what it does not know).
+size_t uploadTexelBytes(GLenum format, GLenum type);
 
 // A two-dimensional GL texture. Name 0 means no texture: binding it leaves the
 // unit empty. Creating again takes a fresh name; the old GL texture stays alive.

@@ -145,6 +145,49 @@ TEST_F(VXTextureGL, EmptyFloatTargetStartsAtZero)
     }
 }
 
+TEST_F(VXTextureGL, EmptyTargetsOfEveryTexelWidthStartAtZeroAtTheWidestAlignment)
+{
+    // The zeros cover every row GL unpacks, padding included: odd widths of
+    // one-byte to sixteen-byte texels under the widest alignment GL allows.
+    for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
+    const struct {
+        GLint internalFormat;
+        GLenum format;
+        GLenum type;
+    } cases[] = {
+        {GL_R8, GL_RED, GL_UNSIGNED_BYTE},
+        {GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE},
+        {GL_RG16F, GL_RG, GL_HALF_FLOAT},
+        {GL_RGB32F, GL_RGB, GL_FLOAT},
+        {GL_RGBA32F, GL_RGBA, GL_FLOAT},
+    };
+    for (const auto& kind : cases) {
+        VXTexture texture;
+        texture.createEmpty(37, 9, &clampNearest, kind.internalFormat, kind.format, GL_TEXTURE_2D, 0, 0, kind.type);
+        std::vector<float> texels(37 * 9 * 4, -1.0f);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_FLOAT, texels.data());
+        for (size_t i = 0; i < texels.size(); ++i) {
+            // Channels a format lacks read as 0, alpha as 1.
+            ASSERT_EQ(i % 4 == 3 && kind.format != GL_RGBA ? 1.0f : 0.0f, texels[i]) << kind.internalFormat;
+        }
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    EXPECT_EQ(static_cast<GLenum>(GL_NO_ERROR), glGetError());
+}
+
+TEST(VXTextureUpload, TexelBytesFollowFormatAndType)
+{
+    EXPECT_EQ(2u, uploadTexelBytes(GL_RG, GL_UNSIGNED_BYTE));
+    EXPECT_EQ(3u, uploadTexelBytes(GL_BGR, GL_UNSIGNED_BYTE));
+    EXPECT_EQ(8u, uploadTexelBytes(GL_RG, GL_FLOAT));
+    EXPECT_EQ(6u, uploadTexelBytes(GL_RGB, GL_HALF_FLOAT));
+    EXPECT_EQ(4u, uploadTexelBytes(GL_DEPTH_STENCIL, GL_UNSIGNED_INT_24_8));
+    EXPECT_EQ(2u, uploadTexelBytes(GL_RGB, GL_UNSIGNED_SHORT_5_6_5));
+    EXPECT_EQ(16u, uploadTexelBytes(GL_RGBA, 0x1234));
+}
+
 TEST_F(VXTextureGL, GenerateMipmapBuildsTheChainFromLevelZero)
 {
     std::vector<unsigned char> pixels(16 * 16 * 4, 200);
