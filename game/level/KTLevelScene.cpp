@@ -149,10 +149,10 @@ void KTLevelScene::setUpPlayState()
 
 void KTLevelScene::readLevelList()
 {
-    // Lives as long as the program, as the list it read.
-    KTLevelReader* reader = new KTLevelReader();
-    reader->parseFile(LevelListPath);
-    levelNames.insert(levelNames.end(), reader->fileNames.begin(), reader->fileNames.end());
+    // The names are copied into the scene's list, so the reader can go.
+    KTLevelReader reader;
+    reader.parseFile(LevelListPath);
+    levelNames.insert(levelNames.end(), reader.fileNames.begin(), reader.fileNames.end());
 }
 
 void KTLevelScene::createWorlds()

@@ -26,7 +26,7 @@ protected:
     TempDir dir;
     StatusTextures textures;
     RecordingSoundTable sounds;
-    KTLevelScene scene;
+    KTLevelScene& scene = keptScene();
 
     void SetUp() override
     {

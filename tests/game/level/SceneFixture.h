@@ -17,6 +17,7 @@
 #include "game/ui/YNMenuInput.h"
 #include "game/ui/YNMenuPage.h"
 #include "support/TempDir.h"
+#include "tests/game/level/KeptScene.h"
 #include "tests/game/level/WorldFixture.h"
 
 // The level scene set up as the game does, without the mixer and without
@@ -26,7 +27,7 @@
 class SceneTest : public ::testing::Test {
 protected:
     TempDir dir;
-    KTLevelScene scene;
+    KTLevelScene& scene = keptScene();
     RecordingSoundTable sounds;
     int levels = 3;
 

@@ -2,6 +2,7 @@
 #define TESTS_GAME_UI_STATUSTEXTURES_H
 
 #include <string>
+#include <vector>
 
 #include "engine/render/VXLibrary.h"
 #include "engine/render/VXTexture.h"
@@ -22,10 +23,15 @@ public:
     static unsigned char pageRed(int p) { return static_cast<unsigned char>(10 * p); }
 
     StatusTextures() : saved(assets()) {}
-    ~StatusTextures() { assets() = saved; }
+    ~StatusTextures()
+    {
+        keepLoaded();
+        assets() = saved;
+    }
 
     void installSolid()
     {
+        keepLoaded();
         for (int d = 0; d < KT_DIGIT_COUNT; ++d) {
             solid(digits[d], digitRed(d), 200, digitBlue(d), 255);
             assets().digits[d] = &digits[d];
@@ -52,6 +58,14 @@ public:
 
 private:
     KTAssets saved;
+
+    // What the game's loaders put in the registry lives as long as the
+    // program: it stays reachable when the registry's entries are replaced.
+    static void keepLoaded()
+    {
+        static std::vector<KTAssets>* loaded = new std::vector<KTAssets>();
+        loaded->push_back(assets());
+    }
 
     static void solid(VXTexture& texture, unsigned char r, unsigned char g, unsigned char b, unsigned char a)
     {
