@@ -76,13 +76,13 @@ void KTLevelWorld::blastCell(std::vector<int>& queue, VXVec4 position, int dx, i
         switch (body.kind) {
         case KTPhysicsKind::Player: {
             KTMainCharacter* character = dynamic_cast<KTMainCharacter*>(owner);
-            if (character == nullptr || character->health <= 0 || character->painTimer > 0) {
+            if (character == nullptr || character->health <= 0 || character->hurtCooldown > 0) {
                 break;
             }
             character->health -= 1;
             playSoundAt(KTSoundId::PlayerPain, character->position);
             character->playPainAnimation();
-            character->painTimer = PlayerHurtCooldown;
+            character->hurtCooldown = PlayerHurtCooldown;
             if (character->health <= 0) {
                 character->die();
             }

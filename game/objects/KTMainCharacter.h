@@ -61,6 +61,9 @@ public:
     int deathTimer;
     // Updates of invulnerability left after a hit.
     int painTimer;
+    // The same counter under the name the blasts and collision responses
+    // use for it.
+    int& hurtCooldown;
     // Ammunition of the grey (type 1), red (type 0) and destroy (type 9)
     // missiles, 0..999 through pickups and keys.
     int greyAmmo;
