@@ -357,6 +357,11 @@ bool QMIntelligence::growl(int& counter)
 
 VXVec4 QMIntelligence::offsetToTargetXZ() const
 {
+    // An enemy spawned without a target still lunges or winds up when told
+    // to (a creeper set off by a contact): it does so where it stands.
+    if (target == nullptr) {
+        return VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
+    }
     VXVec4 d = target->position - position;
     d.y() = 0.0f;
     return d;

@@ -105,8 +105,9 @@ void QMZealot::update()
     }
 
     if (leapTimer > 0) {
-        if (leapTimer == WindUp && target != nullptr) {
-            leapTarget = target->position;
+        if (leapTimer == WindUp) {
+            // Without a target it leaps nowhere.
+            leapTarget = target != nullptr ? target->position : position;
             leapTarget.w() = 1.0f;
         }
         leapTimer -= 1;

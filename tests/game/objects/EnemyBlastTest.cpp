@@ -31,3 +31,33 @@ TEST_F(EnemyWorldTest, BlastsDamageTheZealotAnubisAndReaperButNotTheBoss)
     world->blastAround(world->chainQueue, cellCentre(5, 0, 5), false);
     EXPECT_EQ(zealot->hitPoints, 3);
 }
+
+TEST_F(EnemyWorldTest, AttacksWithoutATargetAreMadeWhereTheEnemyStands)
+{
+    // Enemies spawned into a world that has no player yet.
+    QMZealot* zealot = new QMZealot();
+    RWAnubis* anubis = new RWAnubis();
+    RWColossus* boss = new RWColossus();
+    QMIntelligence* enemies[] = {zealot, anubis, boss};
+    float x = 105;
+    for (QMIntelligence* enemy : enemies) {
+        enemy->position = VXVec4(x, 15, 105, 1);
+        x += 120;
+        world->insertObject(enemy);
+        enemy->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19);
+    }
+    for (QMIntelligence* enemy : enemies) {
+        enemy->attack1();
+        EXPECT_EQ(enemy->physicsObject->velocity.x(), 0.0f);
+        EXPECT_EQ(enemy->physicsObject->velocity.z(), 0.0f);
+    }
+    EXPECT_TRUE(zealot->leaping);
+    EXPECT_EQ(anubis->shotTimer, 60);
+    EXPECT_EQ(boss->laserSteps, 0);
+    // The wind-up runs out into no leap at all.
+    run(60);
+    EXPECT_FALSE(zealot->leaping);
+    EXPECT_EQ(zealot->body.kind, 11);
+    EXPECT_NEAR(zealot->physicsObject->velocity.x(), 0.0f, 1e-4f);
+    EXPECT_NEAR(zealot->physicsObject->velocity.z(), 0.0f, 1e-4f);
+}

@@ -214,3 +214,25 @@ TEST_F(Creeper, RollsOnceAlerted)
     EXPECT_EQ(c->state, QMState::Wandering);
     EXPECT_EQ(c->cooldown, 10);
 }
+
+TEST_F(Creeper, WithoutATargetItSeesNothingAndALungeGoesOffWhereItStands)
+{
+    RWCreeper* c = new RWCreeper();
+    c->position = VXVec4(105, 15, 105, 1);
+    world->insertObject(c);
+    c->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19);
+    const int id = c->objectId;
+    run(1);
+    EXPECT_FALSE(c->targetVisible);
+    EXPECT_EQ(c->state, QMState::Idle);
+
+    // A contact sets it off all the same: no nudge, the fuse still runs.
+    c->attack1();
+    EXPECT_TRUE(c->charged);
+    EXPECT_EQ(c->attackTimer, 2);
+    EXPECT_EQ(c->physicsObject->velocity.x(), 0.0f);
+    EXPECT_EQ(c->physicsObject->velocity.z(), 0.0f);
+    run(2);
+    EXPECT_TRUE(c->dead);
+    EXPECT_FALSE(inWorld(id));
+}
