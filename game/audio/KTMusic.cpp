@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTLevelScene.h"
 #include "platform/HostPath.h"
 #include "platform/HostRandom.h"
 
@@ -98,6 +99,18 @@ void playRandomTrack(int& lastTrack, Mix_Music*& music)
     // load leaves nothing playing, so the caller's next check tries again.
     if (old != nullptr) {
         Mix_FreeMusic(old);
+    }
+}
+
+void playRandomTrack(KTLevelScene& scene)
+{
+    playRandomTrack(scene.lastTrack, scene.music);
+}
+
+void playRandomTrack(KTLevelScene* scene)
+{
+    if (scene != nullptr) {
+        playRandomTrack(scene->lastTrack, scene->music);
     }
 }
 

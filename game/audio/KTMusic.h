@@ -3,6 +3,8 @@
 
 #include <SDL_mixer.h>
 
+class KTLevelScene;
+
 // The background playlist and the two volumes, both kept in the mixer
 // itself (levels 0..128). Without an open audio device every call here does
 // nothing.
@@ -22,6 +24,10 @@ const char* playlistPath(int index);
 // replaced by the new one, or by null when that fails to load, and the old
 // track is freed. The level scene passes its own two fields.
 void playRandomTrack(int& lastTrack, Mix_Music*& music);
+// The same on the scene's last track and music handle; a null scene is
+// ignored.
+void playRandomTrack(KTLevelScene& scene);
+void playRandomTrack(KTLevelScene* scene);
 
 void musicVolumeDown();
 void musicVolumeUp();

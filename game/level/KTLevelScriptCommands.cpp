@@ -408,11 +408,17 @@ void KTLevelFileReader::fillArea(VXTokenizer& tokenizer)
     v.word[3] = "grey";
     readSteps(*this, tokenizer, FillAreaSteps, v);
     const int type = blockTypeOfColour(v.word[3]);
+    // An empty range makes an empty box: no need to walk the other ranges.
+    for (int k = 0; k < 3; ++k) {
+        if (v.number[k] > v.high[k]) {
+            return;
+        }
+    }
     // 64-bit counters: a high end of INT_MAX must not wrap around.
     for (long long cx = v.number[0]; cx <= v.high[0]; ++cx) {
         for (long long cy = v.number[1]; cy <= v.high[1]; ++cy) {
             for (long long cz = v.number[2]; cz <= v.high[2]; ++cz) {
-                if (objectLimitReported) {
+                if (levelWorld == nullptr || objectLimitReported) {
                     return;
                 }
                 createBlock(static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz), type);
@@ -426,7 +432,7 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
     int v[4];
     readInOrder(*this, tokenizer, v, 4);
     for (long long cz = v[2]; cz <= v[3]; ++cz) {
-        if (objectLimitReported) {
+        if (levelWorld == nullptr || objectLimitReported) {
             return;
         }
         createBlock(v[0], v[1], static_cast<int>(cz), type);
@@ -438,9 +444,18 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
 // over the cy between them. The cursor goes back to (0, 0, 0).
 void KTLevelFileReader::addWalls()
 {
+    // The walls take their own cells, so the cursor can go back first; it
+    // then ends at (0, 0, 0) even when the walls are cut short.
+    cursorX = 0;
+    cursorY = 0;
+    cursorZ = 0;
+    // A level without floor cells has no border.
+    if (length <= 0 || width <= 0) {
+        return;
+    }
     for (long long cz = 0; cz < height; ++cz) {
         for (long long cx = 0; cx < length; ++cx) {
-            if (objectLimitReported) {
+            if (levelWorld == nullptr || objectLimitReported) {
                 return;
             }
             createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), GreyBlockType);
@@ -449,7 +464,7 @@ void KTLevelFileReader::addWalls()
             }
         }
         for (long long cy = 1; cy < static_cast<long long>(width) - 1; ++cy) {
-            if (objectLimitReported) {
+            if (levelWorld == nullptr || objectLimitReported) {
                 return;
             }
             createBlock(0, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
@@ -458,9 +473,6 @@ void KTLevelFileReader::addWalls()
             }
         }
     }
-    cursorX = 0;
-    cursorY = 0;
-    cursorZ = 0;
 }
 
 void KTLevelFileReader::addHelpSign(VXTokenizer& tokenizer)

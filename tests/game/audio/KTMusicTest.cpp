@@ -10,6 +10,7 @@
 #include "AudioDevice.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTLevelScene.h"
 #include "platform/HostPath.h"
 #include "platform/HostRandom.h"
 #include "support/TempDir.h"
@@ -150,6 +151,25 @@ TEST_F(MusicTest, NoTrackRepeatsInAThousandDraws)
     }
     EXPECT_EQ(seen.size(), static_cast<size_t>(KT_PLAYLIST_LENGTH));
     EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+TEST_F(MusicTest, TheSceneFormKeepsTheTrackInTheScene)
+{
+    KTLevelScene scene;
+    ASSERT_EQ(scene.lastTrack, -1);
+    playRandomTrack(scene);
+    const int first = scene.lastTrack;
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, KT_PLAYLIST_LENGTH);
+    ASSERT_NE(scene.music, nullptr) << Mix_GetError();
+    playRandomTrack(&scene);
+    EXPECT_NE(scene.lastTrack, first);
+    EXPECT_NE(scene.music, nullptr);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    playRandomTrack(static_cast<KTLevelScene*>(nullptr));
+    // The handle is the fixture's to free.
+    music = scene.music;
+    scene.music = nullptr;
 }
 
 TEST_F(MusicTest, ATrackThatFailsToLoadLeavesNoHandleAndNothingPlaying)

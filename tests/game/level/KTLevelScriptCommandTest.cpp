@@ -11,6 +11,7 @@
 #include "game/level/KTLevelFileReader.h"
 #include "game/objects/KTEnemy.h"
 #include "game/objects/KTPickup.h"
+#include "game/objects/KTPhysicsKind.h"
 #include "game/objects/QMZealot.h"
 #include "game/objects/RWAnubis.h"
 #include "game/objects/RWColossus.h"
@@ -278,35 +279,89 @@ TEST_F(ScriptCommands, WallsLineTheBorderOnceAndResetTheCursor)
 
 TEST_F(ScriptCommands, AWholeLevelFromOneScript)
 {
-    script("Level Courtyard\n"
-           "Length 6\nWidth 6\nHeight 3\n"
-           "# the floor row and a goal on it\n"
-           "Fill_Area x 0 to 5 y 0 to 0 z 0 to 0 color grey\n"
-           "For 1 to 3\n"
-           "Create_Block loop_count 2 0 blue\n"
-           "goal 5 5 0 0\n"
-           "Create_Player 1 1 1 3 2\n"
-           "Elevator 4 4 0 2\n"
-           "redammo 2 4 0\n"
-           "reaper 3 3 0 1 1 5 5\n");
-    std::vector<KTGameObject*> objects = made();
-    ASSERT_EQ(objects.size(), 6u + 2u + 1u + 1u + 1u + 1u);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(dynamic_cast<KTBlock*>(objects[i])->blockType, 4);
+    VXTexture help;
+    assets().helpImages["help"] = &help;
+    const std::string out = script("Level Courtyard\n"
+                                   "Length 6\nWidth 6\nHeight 3\n"
+                                   "# the floor row and a goal on it\n"
+                                   "Fill_Area x 0 to 5 y 0 to 0 z 0 to 0 color grey\n"
+                                   "For 1 to 3\n"
+                                   "Create_Block loop_count 2 0 blue\n"
+                                   "goal 5 5 0 0\n"
+                                   "Create_Player 1 1 1 3 2\n"
+                                   "Elevator 4 4 0 2\n"
+                                   "redammo 2 4 0\n"
+                                   "reaper 3 3 0 1 1 5 5\n"
+                                   "x 2\ny 5\n"
+                                   "Create_Enemy type shooter\n"
+                                   "Pet 0 5 0\n"
+                                   "Create_AI 4 1 0 creeper\n"
+                                   "destroyammo 0 0 1\n"
+                                   "Texture 1.5 2 0 25 help\n");
+    assets().helpImages.clear();
+
+    // Class, world position once set up, and physics kind, in creation order.
+    enum Class { Block, Enemy, Reaper, Creeper, RedAmmo, DestroyAmmo };
+    struct Expected {
+        Class what;
+        float x, y, z;
+        int kind;
+    };
+    std::vector<Expected> expected;
+    for (int cx = 0; cx < 6; ++cx) {
+        expected.push_back({ Block, 15 + 30.0f * cx, 15, 15, KTPhysicsKind::PlainBlock });
     }
-    EXPECT_EQ(dynamic_cast<KTBlock*>(objects[6])->blockType, 1);
-    expectAt(objects[7], 75, 15, 75);
-    EXPECT_EQ(dynamic_cast<KTBlock*>(objects[8])->blockType, 6);
-    EXPECT_NE(dynamic_cast<KTEnemy*>(objects[9]), nullptr);
-    EXPECT_NE(dynamic_cast<RWRedAmmoPickup*>(objects[10]), nullptr);
-    EXPECT_NE(dynamic_cast<RWReaper*>(objects[11]), nullptr);
+    expected.push_back({ Block, 45, 15, 75, KTPhysicsKind::BlueBlock });
+    expected.push_back({ Block, 75, 15, 75, KTPhysicsKind::BlueBlock });
+    expected.push_back({ Block, 165, 15, 165, KTPhysicsKind::GoalBlock });
+    expected.push_back({ Enemy, 135, 15, 135, KTPhysicsKind::Elevator });
+    expected.push_back({ RedAmmo, 75, 15, 135, KTPhysicsKind::Pickup });
+    // AI enemies stand on the cell's edge along the world's z.
+    expected.push_back({ Reaper, 105, 15, 90, KTPhysicsKind::Reaper });
+    // Generic enemies keep the cell's corner.
+    expected.push_back({ Enemy, 60, 0, 150, KTPhysicsKind::PetOrShooter });
+    expected.push_back({ Enemy, 0, 0, 150, KTPhysicsKind::PetOrShooter });
+    expected.push_back({ Creeper, 135, 15, 30, KTPhysicsKind::Creeper });
+    expected.push_back({ DestroyAmmo, 15, 45, 15, KTPhysicsKind::Pickup });
+
+    std::vector<KTGameObject*> objects = made();
+    ASSERT_EQ(objects.size(), expected.size());
+    for (size_t i = 0; i < objects.size(); ++i) {
+        SCOPED_TRACE("object " + std::to_string(i));
+        KTGameObject* object = objects[i];
+        switch (expected[i].what) {
+        case Block: EXPECT_NE(dynamic_cast<KTBlock*>(object), nullptr); break;
+        case Enemy: EXPECT_NE(dynamic_cast<KTEnemy*>(object), nullptr); break;
+        case Reaper: EXPECT_NE(dynamic_cast<RWReaper*>(object), nullptr); break;
+        case Creeper: EXPECT_NE(dynamic_cast<RWCreeper*>(object), nullptr); break;
+        case RedAmmo: EXPECT_NE(dynamic_cast<RWRedAmmoPickup*>(object), nullptr); break;
+        case DestroyAmmo: EXPECT_NE(dynamic_cast<RWDestroyAmmoPickup*>(object), nullptr); break;
+        }
+        expectAt(object, expected[i].x, expected[i].y, expected[i].z);
+        EXPECT_EQ(object->body.kind, expected[i].kind);
+    }
+    EXPECT_EQ(dynamic_cast<KTEnemy*>(objects[9])->topCell, 2);
+    EXPECT_EQ(dynamic_cast<KTEnemy*>(objects[12])->enemyKind, 1);
+    EXPECT_EQ(dynamic_cast<KTEnemy*>(objects[13])->enemyKind, 0);
     // Map keys and body ids advance together.
     for (auto& entry : world->objectMap) {
         EXPECT_EQ(entry.first, entry.second->objectId);
         EXPECT_EQ(entry.first, entry.second->body.id);
     }
     EXPECT_EQ(world->scriptReader->levelName, "Courtyard");
+    EXPECT_FLOAT_EQ(player.position.x(), 45);
+    EXPECT_FLOAT_EQ(player.position.y(), 45);
+    EXPECT_FLOAT_EQ(player.position.z(), 45);
     EXPECT_EQ(player.greyAmmo, 3);
+    EXPECT_EQ(player.destroyAmmo, 2);
+    EXPECT_EQ(player.redAmmo, 0);
+    ASSERT_EQ(world->helpSigns.size(), 1u);
+    EXPECT_FLOAT_EQ(world->helpSigns[0].position.x(), 45);
+    EXPECT_FLOAT_EQ(world->helpSigns[0].position.z(), 60);
+    EXPECT_EQ(world->helpSigns[0].texture, &help);
+    // Only the comment is echoed, with its empty line.
+    EXPECT_NE(out.find("# the floor row and a goal on it\n\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("READ FILE help\n"), std::string::npos) << out;
 }
 
 TEST_F(ScriptCommands, RunawayCreationIsCutShort)
@@ -319,4 +374,40 @@ TEST_F(ScriptCommands, RunawayCreationIsCutShort)
     world->clear();
     script("Create_Block 1 1 1\n");
     EXPECT_EQ(made().size(), 1u);
+}
+
+TEST_F(ScriptCommands, HugeEmptyBoxesAndFloorlessWallsMakeNothingAtOnce)
+{
+    // One empty range empties the whole box, however long the others are.
+    script("Fill_Area x 0 to 2000000000 y 0 to 2000000000 z 1 0\n"
+           "Fill_Area x 0 to 2000000000 y 5 0 z 0 to 2000000000\n");
+    EXPECT_TRUE(made().empty());
+    script("Length 0\nWidth 5\nHeight 2000000000\nAdd_Walls\n");
+    EXPECT_TRUE(made().empty());
+
+    // Walls cut short by the object limit still leave the cursor at the origin.
+    const std::string out =
+        script("Level Maze\nLength 2000000000\nWidth 2000000000\nHeight 5\nx 3\ny 4\nz 1\nAdd_Walls\n");
+    EXPECT_EQ(made().size(), static_cast<size_t>(KTLevelFileReader::MaxCreatedObjects));
+    EXPECT_NE(out.find("TOO MANY OBJECTS IN LEVEL Maze"), std::string::npos);
+    const KTLevelFileReader& reader = *world->scriptReader;
+    EXPECT_EQ(reader.cursorX, 0);
+    EXPECT_EQ(reader.cursorY, 0);
+    EXPECT_EQ(reader.cursorZ, 0);
+}
+
+TEST(ScriptCommandsWithoutAWorld, CreatingCommandsMakeNothingAndReturn)
+{
+    TempDir dir;
+    KTLevelFileReader reader;
+    testing::internal::CaptureStdout();
+    reader.parseFile(dir.write("level.txt",
+                               "Fill_Area x 0 to 2000000000 y 0 to 2000000000 z 0 to 2000000000\n"
+                               "red 0 0 -2000000000 2000000000\n"
+                               "Length 2000000000\nWidth 2000000000\nHeight 2000000000\nAdd_Walls\n"
+                               "Create_Player 1 1 1\nTexture 1 1 1 1 goal\nanubis 1 1 0 0 0 5 5\n"));
+    const std::string out = testing::internal::GetCapturedStdout();
+    // Only the file's final empty line, echoed.
+    EXPECT_EQ(out, "\n\n");
+    EXPECT_EQ(reader.cursorX, 0);
 }
