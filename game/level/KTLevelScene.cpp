@@ -246,8 +246,9 @@ int KTLevelScene::update()
     }
     if (input != levelInput) {
         // Keys released while the menus had the keyboard never reached the
-        // level keys: play resumes from rest.
+        // level keys: play resumes from rest, the camera's zoom included.
         movement.release();
+        camera.zoom = 0.0f;
         input = levelInput;
     }
     if (Mix_PlayingMusic() == 0 && Mix_PausedMusic() == 0) {

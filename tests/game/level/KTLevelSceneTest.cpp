@@ -88,16 +88,22 @@ TEST_F(LevelSceneTest, PlayResumesFromRestAfterTheMenus)
     run(1);
     levelKey(KTKey::Up);
     levelKey(KTKey::LeftShift);
+    levelKey(KTKey::W);
     scene.menuMode = true;
     run(1);
-    // Both keys are released while the menus have the keyboard.
+    // The keys are released while the menus have the keyboard.
     scene.menuInput->onKeyUp(KTKey::Up);
+    scene.menuInput->onKeyUp(KTKey::W);
     play();
     run(1);
     EXPECT_EQ(scene.movement.dx, 0);
     EXPECT_EQ(scene.movement.dz, 0);
     EXPECT_TRUE(scene.movement.walk);
     expectVec(scene.movement.direction, 0, 0, 0, "no push");
+    EXPECT_FLOAT_EQ(scene.camera.zoom, 0.0f) << "no zoom key stays held";
+    const float y = scene.camera.offset.y();
+    run(3);
+    EXPECT_FLOAT_EQ(scene.camera.offset.y(), y) << "the camera stays where it was";
 }
 
 TEST_F(LevelSceneTest, MovementTablesGiveFacingAndPushForEveryRequest)
