@@ -7,6 +7,6 @@ apt-get install -y --no-install-recommends \
   cmake make g++ pkg-config \
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libglew-dev \
   libgl1-mesa-dri libx11-dev libpng-dev zlib1g-dev libgtest-dev \
-  libcairo2-dev fonts-dejavu-core \
+  libcairo2-dev fonts-dejavu-core python3 \
   xvfb xauth xdotool imagemagick \
   clang libclang-rt-dev

@@ -22,7 +22,8 @@ const Colour GREY{0.55, 0.57, 0.62};
 const Colour YELLOW{0.95, 0.78, 0.15};
 const Colour GREEN{0.3, 0.78, 0.35};
 const Colour GOAL{0.93, 0.93, 0.96};
-const Colour ACID{0.72, 0.2, 0.85};
+// The acid block's material colour: the help pictures show acid as it looks in play.
+const Colour ACID{0.78, 0.95, 0.05};
 const Colour HERO{0.25, 0.5, 0.9};
 const Colour ORANGE{1.0, 0.5, 0.0};
 const Colour GOLD{0.85, 0.65, 0.2};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -161,6 +162,53 @@ TEST(GeneratedData, HeartsFillByQuarters)
         EXPECT_GT(filled, previous + 1000) << name;
         previous = filled;
     }
+}
+
+namespace {
+
+// The diffuse colour of a block model's material, in 0..255.
+std::vector<int> blockColour(const std::string& name)
+{
+    for (const std::string& line : splitLines(readGameFile("Data\\Block\\Models\\" + name + ".mtl"))) {
+        float r = 0, g = 0, b = 0;
+        if (std::sscanf(line.c_str(), "Kd %f %f %f", &r, &g, &b) == 3) {
+            return {static_cast<int>(std::lround(r * 255)), static_cast<int>(std::lround(g * 255)),
+                    static_cast<int>(std::lround(b * 255))};
+        }
+    }
+    return {};
+}
+
+int pixelsNear(const RgbaImage& image, const std::vector<int>& colour, int tolerance)
+{
+    int count = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const unsigned char* p = image.at(x, y);
+            bool near = p[3] == 255;
+            for (int c = 0; c < 3 && near; ++c) {
+                near = std::abs(p[c] - colour[c]) <= tolerance;
+            }
+            count += near ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// The acid warning must show acid as the player meets it, not in the colour
+// of the blob's purple block.
+TEST(GeneratedData, TheAcidWarningShowsTheAcidBlocksOwnColour)
+{
+    const std::vector<int> acid = blockColour("AcidBlock");
+    const std::vector<int> purple = blockColour("PurpleBlock");
+    ASSERT_EQ(acid.size(), 3u);
+    ASSERT_EQ(purple.size(), 3u);
+    RgbaImage image;
+    ASSERT_TRUE(readPng("Data/Text/beware.png", image));
+    EXPECT_GT(pixelsNear(image, acid, 3), 1000) << "no acid block in the picture";
+    EXPECT_EQ(pixelsNear(image, purple, 40), 0) << "the picture shows acid in the blob's colour";
 }
 
 TEST(GeneratedData, HighlightIsTranslucentAndVariesOnlyDownwards)

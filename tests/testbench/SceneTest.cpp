@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -312,4 +313,60 @@ TEST_F(BenchSceneTest, AMissingSkeletonFileLeavesAnEmptySkeletonThatStillDrawsAn
     EXPECT_EQ(bare->poseA->size(), 13u);
     EXPECT_EQ(bare->update(), 0);
     bare->draw();
+}
+
+// The bench as it ships: test.obj and the main character's own skeleton from
+// the game directory. Its thirteen bones stand out from the backdrop where
+// the model does not hide them (the head above the cube, the legs below it)
+// and in the shadow they cast on the backdrop.
+TEST_F(BenchSceneTest, TheShippedSkeletonStandsWithTheModel)
+{
+    Scene* shipped = new Scene();
+    scenes->push_back(shipped);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(shipped->setUp());
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(shipped->skeleton->boneCount, 13);
+    ASSERT_NE(shipped->skeleton->root, nullptr);
+    int modelled = 0;
+    for (const VXBone* bone : shipped->skeleton->bones) {
+        modelled += bone->model != nullptr ? 1 : 0;
+    }
+    EXPECT_EQ(modelled, 13);
+    EXPECT_EQ(shipped->update(), 0);
+
+    auto render = [shipped] {
+        shipped->drawShadowMaps();
+        shipped->defaultRender->begin();
+        shipped->defaultRender->drawPass();
+        shipped->defaultRender->end();
+    };
+    // Pixels of the window's middle column band, bottom row first.
+    auto sample = [] {
+        std::vector<TestPixel> pixels;
+        for (int y = 150; y < 450; y += 3) {
+            for (int x = 340; x < 460; x += 3) {
+                pixels.push_back(readTestPixel(x, y));
+            }
+        }
+        return pixels;
+    };
+    render();
+    const std::vector<TestPixel> withHero = sample();
+    for (VXBone* bone : shipped->skeleton->bones) {
+        bone->model = nullptr;
+    }
+    render();
+    const std::vector<TestPixel> without = sample();
+    // Rows outside the cube's square (world y beyond 8, 58 pixels from the middle).
+    int differing = 0;
+    const int columns = (460 - 340 + 2) / 3;
+    for (size_t i = 0; i < withHero.size(); ++i) {
+        const int y = 150 + 3 * static_cast<int>(i / columns);
+        if (std::abs(y - 300) < 62) {
+            continue;
+        }
+        differing += std::abs(brightness(withHero[i]) - brightness(without[i])) > 30 ? 1 : 0;
+    }
+    EXPECT_GT(differing, 200) << "the hero's head and legs are not drawn";
 }
