@@ -69,11 +69,12 @@ void KTParticleManager::startExplosion(KTExplosion* explosion, int count, VXVec4
         particle.phase = 0;
         particle.frame = 0;
         VXVec4 base = type != nullptr ? type->baseColour : VXVec4(1.0f, 1.0f, 1.0f, 1.0f);
+        base.w() = 1.0f;
         particle.material.ambient = base;
         particle.material.diffuse = base;
         particle.material.specular = base;
         particle.type = type;
-        particle.position = position;
+        particle.position = VXVec4(position.x(), position.y(), position.z(), 1.0f);
         particle.velocity = VXVec4(r * std::sin(a) * std::cos(b), r * std::cos(a), r * std::sin(a) * std::sin(b), 1.0f);
         particle.orientation = smallRandomRotation();
         particle.spin = smallRandomRotation();

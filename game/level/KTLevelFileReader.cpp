@@ -49,28 +49,35 @@ void KTLevelFileReader::beginParse(std::string path)
 
 int KTLevelFileReader::evaluate(const std::string& word) const
 {
-    if (word == "loop_count") {
-        return loopCount;
+    // x-y-2 is x - (y - 2): the words group to the right, so the value is
+    // x + s0 * y + s0 * s1 * 2, where each sign is that of the operator
+    // before the term. Summed in one pass from the left (no recursion, no
+    // copies, however long the word), wrapping rather than overflowing on
+    // absurd values.
+    unsigned int sum = 0;
+    unsigned int sign = 1;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t left = word.size() - start;
+        const char letter = left > 0 ? word[start] : '\0';
+        const bool cursorLetter = letter == 'x' || letter == 'y' || letter == 'z';
+        if (word.compare(start, std::string::npos, "loop_count") == 0) {
+            return static_cast<int>(sum + sign * static_cast<unsigned int>(loopCount));
+        }
+        const int cursor = letter == 'x' ? cursorX : (letter == 'y' ? cursorY : cursorZ);
+        if (cursorLetter && left == 1) {
+            return static_cast<int>(sum + sign * static_cast<unsigned int>(cursor));
+        }
+        if (!(cursorLetter && left > 2 && (word[start + 1] == '-' || word[start + 1] == '+'))) {
+            break;
+        }
+        sum += sign * static_cast<unsigned int>(cursor);
+        if (word[start + 1] == '-') {
+            sign = 0u - sign;
+        }
+        start += 2;
     }
-    if (word == "x") {
-        return cursorX;
-    }
-    if (word == "y") {
-        return cursorY;
-    }
-    if (word == "z") {
-        return cursorZ;
-    }
-    if (word.size() > 2 && (word[0] == 'x' || word[0] == 'y' || word[0] == 'z')
-        && (word[1] == '-' || word[1] == '+')) {
-        int base = word[0] == 'x' ? cursorX : (word[0] == 'y' ? cursorY : cursorZ);
-        // The rest groups to the right: x-y-2 is x - (y - 2). Wrap rather
-        // than overflow on absurd values.
-        long long rest = evaluate(word.substr(2));
-        long long value = word[1] == '-' ? base - rest : base + rest;
-        return static_cast<int>(static_cast<unsigned int>(value));
-    }
-    return parseInt(word);
+    return static_cast<int>(sum + sign * static_cast<unsigned int>(parseInt(word.substr(start))));
 }
 
 void KTLevelFileReader::echo(const std::string& textWithNewline)

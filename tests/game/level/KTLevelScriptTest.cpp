@@ -46,6 +46,34 @@ TEST_F(LevelScript, CursorArithmeticGroupsToTheRight)
     EXPECT_EQ(reader.evaluate(""), 0);
 }
 
+TEST_F(LevelScript, ArithmeticWordsOfAnyLengthEvaluate)
+{
+    // Hundreds of thousands of terms in one word: no deeper stack and no
+    // more work than the word is long.
+    const int terms = 300000;
+    std::string sum;
+    std::string alternating;
+    for (int i = 0; i < terms; ++i) {
+        sum += "x+";
+        alternating += "x-";
+    }
+    run("x 2\ny " + sum + "1\nz " + alternating + "y-5\n");
+    EXPECT_EQ(reader.cursorY, 2 * terms + 1);
+    // x - (x - (... - (y - 5))): the cursor x terms cancel in pairs.
+    EXPECT_EQ(reader.cursorZ, 2 * terms + 1 - 5);
+
+    reader.cursorX = 7;
+    reader.cursorY = -4;
+    reader.loopCount = 3;
+    EXPECT_EQ(reader.evaluate("x-y-loop_count"), 7 - (-4 - 3));
+    EXPECT_EQ(reader.evaluate("y+x-z"), -4 + (7 - reader.cursorZ));
+    // Too short for a sum, or a letter that is not a cursor: plain numbers.
+    EXPECT_EQ(reader.evaluate("x+"), 0);
+    EXPECT_EQ(reader.evaluate("w+2"), 0);
+    EXPECT_EQ(reader.evaluate("x+loop_count+1"), 7);
+    EXPECT_EQ(reader.evaluate("z-"), 0);
+}
+
 TEST_F(LevelScript, LoopsRunTheirBodyLineWithAnExclusiveEnd)
 {
     run("For 2 To 5\nx loop_count\n");
