@@ -26,8 +26,8 @@ const int DefaultHeight = 5;
 KTLevelFileReader::KTLevelFileReader()
     : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
-      loopDepth(0), loopRepetitions(0), loopLimitReported(false), createdObjects(0),
-      objectLimitReported(false)
+      loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), createdObjects(0),
+      objectLimitReported(false), movingObjects(0), movingLimitReported(false)
 {
 }
 
@@ -42,35 +42,49 @@ void KTLevelFileReader::beginParse(std::string path)
     width = 30;
     loopDepth = 0;
     loopRepetitions = 0;
+    loopBodyBytes = 0;
     loopLimitReported = false;
     createdObjects = 0;
     objectLimitReported = false;
+    movingObjects = 0;
+    movingLimitReported = false;
 }
 
 int KTLevelFileReader::evaluate(const std::string& word) const
 {
-    if (word == "loop_count") {
-        return loopCount;
+    // A run of cursor terms, each followed by '+' or '-', before a last word:
+    // x-y-2 is x - (y - 2), the rest grouping to the right. Folded from the
+    // right in one pass, so that a long sum costs no more than its length.
+    size_t terms = 0;
+    while (word.size() - 2 * terms > 2) {
+        const char axis = word[2 * terms];
+        const char sign = word[2 * terms + 1];
+        if ((axis != 'x' && axis != 'y' && axis != 'z') || (sign != '-' && sign != '+')) {
+            break;
+        }
+        ++terms;
     }
-    if (word == "x") {
-        return cursorX;
+    const std::string last = word.substr(2 * terms);
+    int value;
+    if (last == "loop_count") {
+        value = loopCount;
+    } else if (last == "x") {
+        value = cursorX;
+    } else if (last == "y") {
+        value = cursorY;
+    } else if (last == "z") {
+        value = cursorZ;
+    } else {
+        value = parseInt(last);
     }
-    if (word == "y") {
-        return cursorY;
+    for (size_t i = terms; i-- > 0;) {
+        const char axis = word[2 * i];
+        const long long base = axis == 'x' ? cursorX : (axis == 'y' ? cursorY : cursorZ);
+        // Wrap rather than overflow on absurd values.
+        const long long sum = word[2 * i + 1] == '-' ? base - value : base + value;
+        value = static_cast<int>(static_cast<unsigned int>(sum));
     }
-    if (word == "z") {
-        return cursorZ;
-    }
-    if (word.size() > 2 && (word[0] == 'x' || word[0] == 'y' || word[0] == 'z')
-        && (word[1] == '-' || word[1] == '+')) {
-        int base = word[0] == 'x' ? cursorX : (word[0] == 'y' ? cursorY : cursorZ);
-        // The rest groups to the right: x-y-2 is x - (y - 2). Wrap rather
-        // than overflow on absurd values.
-        long long rest = evaluate(word.substr(2));
-        long long value = word[1] == '-' ? base - rest : base + rest;
-        return static_cast<int>(static_cast<unsigned int>(value));
-    }
-    return parseInt(word);
+    return value;
 }
 
 void KTLevelFileReader::echo(const std::string& textWithNewline)
@@ -130,15 +144,20 @@ void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
         return;
     }
     ++loopDepth;
+    // The body and the line end it was read with.
+    const long bodyBytes = static_cast<long>(body.size()) + 1;
     for (long long i = start; i < end; ++i) {
-        if (loopRepetitions >= MaxLoopRepetitions) {
+        const bool tooMany = loopRepetitions >= MaxLoopRepetitions;
+        if (tooMany || loopBodyBytes > MaxLoopBodyBytes - bodyBytes) {
             if (!loopLimitReported) {
-                std::cout << "TOO MANY LOOP REPETITIONS IN LEVEL " << levelName << std::endl;
+                std::cout << (tooMany ? "TOO MANY LOOP REPETITIONS IN LEVEL " : "TOO MUCH LOOP TEXT IN LEVEL ")
+                          << levelName << std::endl;
                 loopLimitReported = true;
             }
             break;
         }
         ++loopRepetitions;
+        loopBodyBytes += bodyBytes;
         loopCount = static_cast<int>(i);
         parseLine(body);
     }

@@ -279,6 +279,30 @@ bool KTLevelFileReader::mayCreate()
     return true;
 }
 
+bool KTLevelFileReader::mayCreateMoving()
+{
+    if (levelWorld == nullptr) {
+        return false;
+    }
+    if (movingObjects >= MaxMovingObjects) {
+        if (!movingLimitReported) {
+            std::cout << "TOO MANY MOVING OBJECTS IN LEVEL " << levelName << std::endl;
+            movingLimitReported = true;
+        }
+        return false;
+    }
+    if (!mayCreate()) {
+        return false;
+    }
+    ++movingObjects;
+    return true;
+}
+
+bool KTLevelFileReader::creationRefused() const
+{
+    return levelWorld == nullptr || objectLimitReported;
+}
+
 bool KTLevelFileReader::runCreatingCommand(const std::string& command, VXTokenizer& tokenizer)
 {
     if (isOneOf(command, { "Create_Block", "create_block", "Create_block", "Block", "block" })) {
@@ -408,11 +432,18 @@ void KTLevelFileReader::fillArea(VXTokenizer& tokenizer)
     v.word[3] = "grey";
     readSteps(*this, tokenizer, FillAreaSteps, v);
     const int type = blockTypeOfColour(v.word[3]);
+    // An empty range on any axis fills nothing; checked first, so that a
+    // huge outer range does not run through its cells for nothing.
+    for (int k = 0; k < 3; ++k) {
+        if (v.number[k] > v.high[k]) {
+            return;
+        }
+    }
     // 64-bit counters: a high end of INT_MAX must not wrap around.
     for (long long cx = v.number[0]; cx <= v.high[0]; ++cx) {
         for (long long cy = v.number[1]; cy <= v.high[1]; ++cy) {
             for (long long cz = v.number[2]; cz <= v.high[2]; ++cz) {
-                if (objectLimitReported) {
+                if (creationRefused()) {
                     return;
                 }
                 createBlock(static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz), type);
@@ -426,7 +457,7 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
     int v[4];
     readInOrder(*this, tokenizer, v, 4);
     for (long long cz = v[2]; cz <= v[3]; ++cz) {
-        if (objectLimitReported) {
+        if (creationRefused()) {
             return;
         }
         createBlock(v[0], v[1], static_cast<int>(cz), type);
@@ -435,12 +466,26 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
 
 // Grey walls around the level's border, each cell once: the rows at cy 0
 // and width - 1 over every cx and cz, then the rows at cx 0 and length - 1
-// over the cy between them. The cursor goes back to (0, 0, 0).
+// over the cy between them. The cursor goes back to (0, 0, 0), also when the
+// walls are cut short.
 void KTLevelFileReader::addWalls()
 {
+    layWalls();
+    cursorX = 0;
+    cursorY = 0;
+    cursorZ = 0;
+}
+
+void KTLevelFileReader::layWalls()
+{
+    // A layer with no cell (no length and at most two rows of width) would
+    // leave every layer empty: nothing to run through.
+    if (length <= 0 && width <= 2) {
+        return;
+    }
     for (long long cz = 0; cz < height; ++cz) {
         for (long long cx = 0; cx < length; ++cx) {
-            if (objectLimitReported) {
+            if (creationRefused()) {
                 return;
             }
             createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), GreyBlockType);
@@ -449,7 +494,7 @@ void KTLevelFileReader::addWalls()
             }
         }
         for (long long cy = 1; cy < static_cast<long long>(width) - 1; ++cy) {
-            if (objectLimitReported) {
+            if (creationRefused()) {
                 return;
             }
             createBlock(0, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
@@ -458,9 +503,6 @@ void KTLevelFileReader::addWalls()
             }
         }
     }
-    cursorX = 0;
-    cursorY = 0;
-    cursorZ = 0;
 }
 
 void KTLevelFileReader::addHelpSign(VXTokenizer& tokenizer)
@@ -492,7 +534,7 @@ void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)
 
 void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& word)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     KTEnemy* enemy = new KTEnemy();
@@ -502,7 +544,7 @@ void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& w
 
 void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     KTEnemy* elevator = new KTEnemy();
@@ -516,7 +558,7 @@ void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,
                                       int upperX, int upperY)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     QMIntelligence* enemy = newAIEnemyOf(word);
