@@ -13,7 +13,7 @@ CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORE
 cmake --build build-fuzz -j"$(nproc)" --target fuzzers
 
 targets=(TokenizerFuzz TextFileFuzz OBJFuzz MTLFuzz SkeletonFuzz StanceFuzz StanceSetFuzz ChoreographyFuzz
-         ShaderSourceFuzz)
+         ShaderSourceFuzz LevelListFuzz LevelScriptFuzz)
 # Absolute paths: each target works inside a temporary folder of its own.
 root=$PWD
 mkdir -p build-fuzz/crashes

@@ -26,8 +26,8 @@ const int DefaultHeight = 5;
 KTLevelFileReader::KTLevelFileReader()
     : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
-      loopDepth(0), loopRepetitions(0), loopLimitReported(false), createdObjects(0),
-      objectLimitReported(false)
+      loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), createdObjects(0),
+      objectLimitReported(false), movingObjects(0), movingLimitReported(false)
 {
 }
 
@@ -42,9 +42,12 @@ void KTLevelFileReader::beginParse(std::string path)
     width = 30;
     loopDepth = 0;
     loopRepetitions = 0;
+    loopBodyBytes = 0;
     loopLimitReported = false;
     createdObjects = 0;
     objectLimitReported = false;
+    movingObjects = 0;
+    movingLimitReported = false;
 }
 
 int KTLevelFileReader::evaluate(const std::string& word) const
@@ -137,15 +140,20 @@ void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
         return;
     }
     ++loopDepth;
+    // The body and the line end it was read with.
+    const long bodyBytes = static_cast<long>(body.size()) + 1;
     for (long long i = start; i < end; ++i) {
-        if (loopRepetitions >= MaxLoopRepetitions) {
+        const bool tooMany = loopRepetitions >= MaxLoopRepetitions;
+        if (tooMany || loopBodyBytes > MaxLoopBodyBytes - bodyBytes) {
             if (!loopLimitReported) {
-                std::cout << "TOO MANY LOOP REPETITIONS IN LEVEL " << levelName << std::endl;
+                std::cout << (tooMany ? "TOO MANY LOOP REPETITIONS IN LEVEL " : "TOO MUCH LOOP TEXT IN LEVEL ")
+                          << levelName << std::endl;
                 loopLimitReported = true;
             }
             break;
         }
         ++loopRepetitions;
+        loopBodyBytes += bodyBytes;
         loopCount = static_cast<int>(i);
         parseLine(body);
     }

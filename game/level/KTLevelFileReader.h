@@ -53,12 +53,19 @@ public:
 
     // Guards against scripts that would stall the game: loops nested deeper
     // than this are not run, and a file carries out at most this many loop
-    // repetitions in all.
+    // repetitions, and loop bodies of at most this many bytes, in all. A
+    // whole level has 2000 cells and a file makes at most 10000 objects; the
+    // shipped levels repeat a few dozen times.
     static constexpr int MaxLoopDepth = 64;
-    static constexpr long MaxLoopRepetitions = 1000000;
+    static constexpr long MaxLoopRepetitions = 20000;
+    static constexpr long MaxLoopBodyBytes = 1L << 20;
     // A file creates at most this many objects (five full levels); the rest
     // of its creating commands are refused.
     static constexpr int MaxCreatedObjects = 10000;
+    // Of those, at most this many moving ones (enemies, pets, elevators and
+    // AI enemies): each moves every update, and the AI enemies look at every
+    // object of the level as they do. The shipped levels have a handful.
+    static constexpr int MaxMovingObjects = 100;
 
 private:
     void runLoop(struct VXTokenizer& tokenizer);
@@ -70,12 +77,20 @@ private:
     void addHelpSign(struct VXTokenizer& tokenizer);
     // Counts one more created object; false once the file has made too many.
     bool mayCreate();
+    // The same for a moving object, which also counts against its own limit.
+    bool mayCreateMoving();
+    // True when no further object can be made (no world, or the file has
+    // made too many): the creating loops end at once.
+    bool creationRefused() const;
 
     int loopDepth;
     long loopRepetitions;
+    long loopBodyBytes;
     bool loopLimitReported;
     int createdObjects;
     bool objectLimitReported;
+    int movingObjects;
+    bool movingLimitReported;
 };
 
 #endif

@@ -279,6 +279,30 @@ bool KTLevelFileReader::mayCreate()
     return true;
 }
 
+bool KTLevelFileReader::mayCreateMoving()
+{
+    if (levelWorld == nullptr) {
+        return false;
+    }
+    if (movingObjects >= MaxMovingObjects) {
+        if (!movingLimitReported) {
+            std::cout << "TOO MANY MOVING OBJECTS IN LEVEL " << levelName << std::endl;
+            movingLimitReported = true;
+        }
+        return false;
+    }
+    if (!mayCreate()) {
+        return false;
+    }
+    ++movingObjects;
+    return true;
+}
+
+bool KTLevelFileReader::creationRefused() const
+{
+    return levelWorld == nullptr || objectLimitReported;
+}
+
 bool KTLevelFileReader::runCreatingCommand(const std::string& command, VXTokenizer& tokenizer)
 {
     if (isOneOf(command, { "Create_Block", "create_block", "Create_block", "Block", "block" })) {
@@ -418,7 +442,7 @@ void KTLevelFileReader::fillArea(VXTokenizer& tokenizer)
     for (long long cx = v.number[0]; cx <= v.high[0]; ++cx) {
         for (long long cy = v.number[1]; cy <= v.high[1]; ++cy) {
             for (long long cz = v.number[2]; cz <= v.high[2]; ++cz) {
-                if (levelWorld == nullptr || objectLimitReported) {
+                if (creationRefused()) {
                     return;
                 }
                 createBlock(static_cast<int>(cx), static_cast<int>(cy), static_cast<int>(cz), type);
@@ -432,7 +456,7 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
     int v[4];
     readInOrder(*this, tokenizer, v, 4);
     for (long long cz = v[2]; cz <= v[3]; ++cz) {
-        if (levelWorld == nullptr || objectLimitReported) {
+        if (creationRefused()) {
             return;
         }
         createBlock(v[0], v[1], static_cast<int>(cz), type);
@@ -441,7 +465,8 @@ void KTLevelFileReader::createColumn(VXTokenizer tokenizer, int type)
 
 // Grey walls around the level's border, each cell once: the rows at cy 0
 // and width - 1 over every cx and cz, then the rows at cx 0 and length - 1
-// over the cy between them. The cursor goes back to (0, 0, 0).
+// over the cy between them. The cursor goes back to (0, 0, 0), also when the
+// walls are cut short.
 void KTLevelFileReader::addWalls()
 {
     // The walls take their own cells, so the cursor can go back first; it
@@ -455,7 +480,7 @@ void KTLevelFileReader::addWalls()
     }
     for (long long cz = 0; cz < height; ++cz) {
         for (long long cx = 0; cx < length; ++cx) {
-            if (levelWorld == nullptr || objectLimitReported) {
+            if (creationRefused()) {
                 return;
             }
             createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), GreyBlockType);
@@ -464,7 +489,7 @@ void KTLevelFileReader::addWalls()
             }
         }
         for (long long cy = 1; cy < static_cast<long long>(width) - 1; ++cy) {
-            if (levelWorld == nullptr || objectLimitReported) {
+            if (creationRefused()) {
                 return;
             }
             createBlock(0, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
@@ -504,7 +529,7 @@ void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)
 
 void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& word)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     KTEnemy* enemy = new KTEnemy();
@@ -514,7 +539,7 @@ void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& w
 
 void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     KTEnemy* elevator = new KTEnemy();
@@ -528,7 +553,7 @@ void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,
                                       int upperX, int upperY)
 {
-    if (!mayCreate()) {
+    if (!mayCreateMoving()) {
         return;
     }
     QMIntelligence* enemy = newAIEnemyOf(word);

@@ -319,8 +319,11 @@ void QMIntelligence::wanderStep()
             // Two draws in this order: x, then z.
             const double rx = hostRand() / static_cast<double>(HOST_RAND_MAX);
             const double rz = hostRand() / static_cast<double>(HOST_RAND_MAX);
-            const double x = KT_CELL_SIZE * roamMinX + KT_CELL_SIZE * rx * (roamMaxX - roamMinX);
-            const double z = KT_CELL_SIZE * roamMinZ + KT_CELL_SIZE * rz * (roamMaxZ - roamMinZ);
+            // The widths in double: a script's rectangle may be wider than an int holds.
+            const double width = static_cast<double>(roamMaxX) - roamMinX;
+            const double depth = static_cast<double>(roamMaxZ) - roamMinZ;
+            const double x = KT_CELL_SIZE * static_cast<double>(roamMinX) + KT_CELL_SIZE * rx * width;
+            const double z = KT_CELL_SIZE * static_cast<double>(roamMinZ) + KT_CELL_SIZE * rz * depth;
             targetCell = cellCentre(VXVec4(static_cast<float>(x), 0.0f, static_cast<float>(z), 1.0f));
             if (!isZeroVector(pathDirection(targetCell))) {
                 break;

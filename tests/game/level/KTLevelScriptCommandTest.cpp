@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <string>
 #include <tuple>
@@ -410,4 +411,54 @@ TEST(ScriptCommandsWithoutAWorld, CreatingCommandsMakeNothingAndReturn)
     // Only the file's final empty line, echoed.
     EXPECT_EQ(out, "\n\n");
     EXPECT_EQ(reader.cursorX, 0);
+}
+
+TEST_F(ScriptCommands, EmptyRangesAndEmptyWallLayersMakeNothing)
+{
+    // The outer ranges are huge, the inner ones empty: no block in any of
+    // them, and no time spent running through them.
+    const auto start = std::chrono::steady_clock::now();
+    script("Fill_Area x -2000000000 to 2000000000 y 1 to 0 z 0 to 0\n"
+           "Fill_Area x 0 to 0 y -2000000000 to 2000000000 z 5 to 4\n"
+           "Length 0\nWidth 2\nHeight 2000000000\nAdd_Walls\n"
+           "Length -5\nWidth -5\nAdd_Walls\n"
+           "Create_Block 1 1 1\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(made().size(), 1u);
+}
+
+TEST_F(ScriptCommands, WallsCutShortStillResetTheCursor)
+{
+    std::string out = script("Level Ring\nLength 2000000000\nWidth 2000000000\nHeight 3\nx 3\ny 4\nAdd_Walls\n");
+    EXPECT_EQ(made().size(), static_cast<size_t>(KTLevelFileReader::MaxCreatedObjects));
+    EXPECT_NE(out.find("TOO MANY OBJECTS IN LEVEL Ring"), std::string::npos);
+    EXPECT_EQ(world->scriptReader->cursorX, 0);
+    EXPECT_EQ(world->scriptReader->cursorY, 0);
+}
+
+TEST_F(ScriptCommands, MovingObjectsHaveALimitOfTheirOwn)
+{
+    std::string out = script("Level Crowd\nFor 0 To 60\nCreate_Enemy 1 1 0\nFor 0 To 30\nElevator 2 2 0 3\n"
+                             "For 0 To 30\nanubis 3 3 0 0 0 19 19\nCreate_Pet 4 4 0\n"
+                             "Fill_Area x 0 to 9 y 0 to 9 z 0 to 0\nammo 5 5 0\n");
+    size_t moving = 0;
+    size_t blocks = 0;
+    size_t pickups = 0;
+    for (KTGameObject* object : made()) {
+        moving += dynamic_cast<KTEnemy*>(object) != nullptr || dynamic_cast<QMIntelligence*>(object) != nullptr;
+        blocks += dynamic_cast<KTBlock*>(object) != nullptr;
+        pickups += dynamic_cast<KTPickup*>(object) != nullptr;
+    }
+    EXPECT_EQ(moving, static_cast<size_t>(KTLevelFileReader::MaxMovingObjects));
+    // Reported once; what does not move is still made.
+    const std::string message = "TOO MANY MOVING OBJECTS IN LEVEL Crowd\n";
+    ASSERT_NE(out.find(message), std::string::npos);
+    EXPECT_EQ(out.find(message, out.find(message) + 1), std::string::npos);
+    EXPECT_EQ(blocks, 100u);
+    EXPECT_EQ(pickups, 1u);
+
+    // A new file starts counting again.
+    world->clear();
+    script("Create_Enemy 1 1 0\n");
+    EXPECT_EQ(made().size(), 1u);
 }

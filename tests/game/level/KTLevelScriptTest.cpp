@@ -125,6 +125,49 @@ TEST_F(LevelScript, RunawayLoopsAreCutShort)
     EXPECT_LE(reader.counter, 1);
 }
 
+TEST_F(LevelScript, LongLoopBodiesAreCutShortByTheirText)
+{
+    // Few repetitions, but each carries out a long line: the text the loops
+    // run in all is held too.
+    const std::string body = "Increment_Counter 1 " + std::string(4000, 'a');
+    std::string out = runCapturing("Level Long\nFor 0 To 2000000000\n" + body + "\nx 7\n");
+    EXPECT_GT(reader.counter, 0);
+    EXPECT_LE(static_cast<long>(reader.counter) * static_cast<long>(body.size() + 1),
+              KTLevelFileReader::MaxLoopBodyBytes);
+    EXPECT_GT(static_cast<long>(reader.counter + 1) * static_cast<long>(body.size() + 1),
+              KTLevelFileReader::MaxLoopBodyBytes);
+    EXPECT_NE(out.find("TOO MUCH LOOP TEXT IN LEVEL Long\n"), std::string::npos);
+    // The file reads on after the loop.
+    EXPECT_EQ(reader.cursorX, 7);
+}
+
+TEST_F(LevelScript, LongCursorSumsGroupToTheRight)
+{
+    std::string sum = "x";
+    for (int i = 0; i < 3000; ++i) {
+        sum += "+x";
+    }
+    run("x 2\ny " + sum + "+5\nz x-" + sum + "-1\n");
+    EXPECT_EQ(reader.cursorY, 2 * 3001 + 5);
+    // x - (x + ... + x - 1), with every other operator a plus.
+    EXPECT_EQ(reader.cursorZ, 2 - (2 * 3001 - 1));
+    // Sums past the int range wrap.
+    run("x 2147483647\ny x+x+1\n");
+    EXPECT_EQ(reader.cursorY, -1);
+}
+
+TEST_F(LevelScript, CreatingCommandsWithoutAWorldEndAtOnce)
+{
+    // Nothing is made without a world, so the creating loops must not run
+    // through their whole ranges for nothing.
+    std::string out = runCapturing("Fill_Area x 0 to 2000000000 y 0 to 2000000000 z 0 to 2000000000\n"
+                                   "red 1 1 -2000000000 2000000000\n"
+                                   "Length 2000000000\nWidth 2000000000\nHeight 2000000000\nx 4\nAdd_Walls\n"
+                                   "Increment_Counter 1\n");
+    EXPECT_EQ(reader.counter, 1);
+    EXPECT_EQ(reader.cursorX, 0);
+}
+
 TEST_F(LevelScript, SizesNamesAndEchoes)
 {
     std::string out = runCapturing("Level   Two  Words Here   \nWidth=12\nLength 12.5\nLENGTH 20\nheight 4\n");

@@ -1,5 +1,6 @@
 #include "tests/game/level/WorldFixture.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/level/KTPhysicsObject.h"
@@ -237,6 +238,27 @@ TEST_F(Intelligence, ReachingTheDestinationDropsItAndTheNextWanderStepDrawsANewO
         EXPECT_LE(z, 225.0f);
         EXPECT_EQ(std::fmod(x - 15.0f, 30.0f), 0.0f);
         EXPECT_EQ(std::fmod(z - 15.0f, 30.0f), 0.0f);
+    }
+}
+
+TEST_F(Intelligence, DestinationsStayInARoamingRectangleOfAnySize)
+{
+    // The rectangle's width does not fit an int; destinations still lie in
+    // it, whichever way round its corners are given.
+    const int corners[2][2] = {{-2000000000, 2000000000}, {2000000000, -2000000000}};
+    hostSrand(11);
+    for (const auto& corner : corners) {
+        Probe* enemy = probe(VXVec4(100, 15, 100, 1), corner[0], corner[0], corner[1], corner[1]);
+        const double low = 30.0 * std::min(corner[0], corner[1]) - 30.0;
+        const double high = 30.0 * std::max(corner[0], corner[1]) + 30.0;
+        for (int i = 0; i < 20; ++i) {
+            enemy->hasTargetCell = false;
+            enemy->wanderStep();
+            EXPECT_GE(enemy->targetCell.x(), low);
+            EXPECT_LE(enemy->targetCell.x(), high);
+            EXPECT_GE(enemy->targetCell.z(), low);
+            EXPECT_LE(enemy->targetCell.z(), high);
+        }
     }
 }
 
