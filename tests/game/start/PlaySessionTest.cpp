@@ -2,22 +2,22 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
 
 #include "support/TempDir.h"
+#include "tests/game/start/GameProcess.h"
 
 namespace {
 
@@ -27,14 +27,14 @@ namespace {
 class PlaySession : public ::testing::Test {
 protected:
     TempDir dir;
-    pid_t server = -1;
+    std::unique_ptr<OwnXServer> server;
     pid_t game = -1;
     std::string display;
 
     void TearDown() override
     {
         stop(game);
-        stop(server);
+        server.reset();
     }
 
     static void stop(pid_t pid)
@@ -45,49 +45,13 @@ protected:
         }
     }
 
-    // Xvfb picks a free display and writes its number into the pipe.
+    // Xvfb on a display that it picks itself; a client can open it once
+    // this returns true.
     bool startServer()
     {
-        int fds[2];
-        if (pipe(fds) != 0) {
-            return false;
-        }
-        server = fork();
-        if (server == 0) {
-            close(fds[0]);
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDERR_FILENO);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-noreset",
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        char number[16] = {};
-        const ssize_t n = read(fds[0], number, sizeof number - 1);
-        close(fds[0]);
-        if (n <= 0) {
-            return false;
-        }
-        display = ":" + std::string(number, number + n);
-        while (!display.empty() && (display.back() == '\n' || display.back() == ' ')) {
-            display.pop_back();
-        }
-        return serverAnswers();
-    }
-
-    // The server named its display; wait until a client can really open it,
-    // so the game's first connection does not race the server's start.
-    bool serverAnswers() const
-    {
-        for (int waited = 0; waited < 10000; waited += 50) {
-            if (Display* x = XOpenDisplay(display.c_str())) {
-                XCloseDisplay(x);
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
+        server = std::make_unique<OwnXServer>();
+        display = server->display();
+        return !display.empty();
     }
 
     // From the game directory (the working directory); the program itself is
