@@ -12,6 +12,7 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
@@ -351,7 +352,8 @@ private:
 class BadData : public ::testing::Test {
 protected:
     TempDir dir;
-    OwnXServer server;
+    // Started once the test is known to run.
+    std::unique_ptr<OwnXServer> server;
     const std::string shipped = fs::current_path().string();
     SDL_Surface* title = nullptr;
 
@@ -367,7 +369,8 @@ protected:
 #endif
         title = loadAsRgb(shipped + "/Data/Status/Main_menu/MenuStart.png");
         ASSERT_NE(title, nullptr);
-        if (server.display().empty()) {
+        server = std::make_unique<OwnXServer>();
+        if (server->display().empty()) {
             std::cout << "no X server of its own: the programs share the test's display" << std::endl;
         }
     }
@@ -480,7 +483,7 @@ protected:
     {
         GameRun result;
         GameLog log(game + "/stdout.txt");
-        const std::string& display = server.display();
+        const std::string& display = server->display();
         const pid_t pid = startProgram(game + "/Vantorel", game, true, game + "/terminal.txt", display);
         if (pid <= 0) {
             return result;
