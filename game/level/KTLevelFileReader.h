@@ -75,6 +75,9 @@ private:
     void fillArea(struct VXTokenizer& tokenizer);
     void addWalls();
     void addHelpSign(struct VXTokenizer& tokenizer);
+    // Whether `count` is below `limit`; the first time it is not, prints
+    // `message` and the level's name.
+    bool belowLimit(int count, int limit, bool& reported, const char* message) const;
     // Counts one more created object; false once the file has made too many.
     bool mayCreate();
     // The same for a moving object, which also counts against its own limit.

@@ -263,16 +263,22 @@ int KTLevelFileReader::blockTypeOfColour(const std::string& word)
     return 12;
 }
 
+bool KTLevelFileReader::belowLimit(int count, int limit, bool& reported, const char* message) const
+{
+    if (count < limit) {
+        return true;
+    }
+    if (!reported) {
+        std::cout << message << levelName << std::endl;
+        reported = true;
+    }
+    return false;
+}
+
 bool KTLevelFileReader::mayCreate()
 {
-    if (levelWorld == nullptr) {
-        return false;
-    }
-    if (createdObjects >= MaxCreatedObjects) {
-        if (!objectLimitReported) {
-            std::cout << "TOO MANY OBJECTS IN LEVEL " << levelName << std::endl;
-            objectLimitReported = true;
-        }
+    if (levelWorld == nullptr ||
+        !belowLimit(createdObjects, MaxCreatedObjects, objectLimitReported, "TOO MANY OBJECTS IN LEVEL ")) {
         return false;
     }
     ++createdObjects;
@@ -281,17 +287,9 @@ bool KTLevelFileReader::mayCreate()
 
 bool KTLevelFileReader::mayCreateMoving()
 {
-    if (levelWorld == nullptr) {
-        return false;
-    }
-    if (movingObjects >= MaxMovingObjects) {
-        if (!movingLimitReported) {
-            std::cout << "TOO MANY MOVING OBJECTS IN LEVEL " << levelName << std::endl;
-            movingLimitReported = true;
-        }
-        return false;
-    }
-    if (!mayCreate()) {
+    if (levelWorld == nullptr ||
+        !belowLimit(movingObjects, MaxMovingObjects, movingLimitReported, "TOO MANY MOVING OBJECTS IN LEVEL ") ||
+        !mayCreate()) {
         return false;
     }
     ++movingObjects;
