@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/ProgramLog.h"
+#include "support/ProgramProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -25,37 +22,16 @@ std::string runUntilFirstScene(const std::string& name)
 {
     TempDir dir;
     const std::string terminal = dir.file("terminal.txt");
-    const std::string program = std::filesystem::current_path().string() + "/" + name;
-    const pid_t pid = fork();
+    const std::string gameDir = std::filesystem::current_path().string();
+    const pid_t pid = startProgram(gameDir + "/" + name, gameDir, false, terminal);
     if (pid < 0) {
         return "";
     }
-    if (pid == 0) {
-        setenv("SDL_STDIO_REDIRECT", "0", 1);
-        if (freopen(terminal.c_str(), "w", stdout) == nullptr) {
-            _exit(127);
-        }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    bool started = false;
-    for (int waited = 0; waited < 20000 && !started; waited += 50) {
-        started = readWholeFile(terminal).find("INITIALIZED FIRST SCENE") != std::string::npos;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    const bool started = waitForText(terminal, "INITIALIZED FIRST SCENE", 20000);
     // SDL turns the termination signal into its quit event.
     kill(pid, started ? SIGTERM : SIGKILL);
-    int status = 0;
-    for (int waited = 0; waited < 10000; waited += 20) {
-        if (waitpid(pid, &status, WNOHANG) == pid) {
-            const bool clean = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            return started && clean ? readWholeFile(terminal) : "";
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return "";
+    const bool clean = waitForExit(pid, 10000) == 0;
+    return started && clean ? readWholeFile(terminal) : "";
 }
 
 std::vector<std::string> lines(const std::string& text)
@@ -78,15 +54,6 @@ bool isHeading(const std::string& line)
 {
     return startsWith(line, "PROGRAM INFO LOG FOR PROGRAM : ") || startsWith(line, "PRINTING PROGRAM INFO FOR ") ||
            startsWith(line, "SHADER INFO LOG FOR SHADER : ") || startsWith(line, "PRINTING SHADER INFO FOR ");
-}
-
-int count(const std::string& text, const std::string& part)
-{
-    int found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
 }
 
 } // namespace
@@ -128,7 +95,7 @@ TEST(DiagnosticProgram, ReportsTheLibrarysShadersAndProgramsInFramedBlocksWhileI
     EXPECT_EQ(all[firstHeading - 5], "INITIALIZING");
     EXPECT_LT(output.find("LINK STATUS"), output.find("Finished Parsing File"));
 
-    EXPECT_EQ(count(output, "COMPILE TYPE: SUCCESSFULLY COMPILED\n"), 2) << output;
+    EXPECT_EQ(occurrences(output, "COMPILE TYPE: SUCCESSFULLY COMPILED\n"), 2) << output;
     EXPECT_NE(output.find("SHADER TYPE: VERTEX SHADER\n"), std::string::npos);
     EXPECT_LT(output.find("SHADER TYPE: VERTEX SHADER\n"), output.find("SHADER TYPE: FRAGMENT SHADER\n"));
     EXPECT_NE(output.find("LINK STATUS: SUCCESSFULLY LINKED\n"), std::string::npos) << output;

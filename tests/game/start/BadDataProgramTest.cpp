@@ -18,8 +18,11 @@
 #include <thread>
 #include <vector>
 
+#include "support/OwnXServer.h"
+#include "support/ProgramLog.h"
+#include "support/ProgramProcess.h"
+#include "support/ProgramWindow.h"
 #include "support/TempDir.h"
-#include "tests/game/start/GameProcess.h"
 
 namespace fs = std::filesystem;
 
@@ -120,14 +123,7 @@ public:
     Clock::time_point lastFrameAt() const { return lastFrame; }
     bool saysSince(size_t from, const std::string& words) const { return log.find(words, from) != std::string::npos; }
 
-    int countOf(const std::string& words) const
-    {
-        int n = 0;
-        for (size_t at = log.find(words); at != std::string::npos; at = log.find(words, at + 1)) {
-            ++n;
-        }
-        return n;
-    }
+    int countOf(const std::string& words) const { return occurrences(log, words); }
 
     // How long a silence means the frames of play have stopped, from how far
     // apart the recent ones came: a loaded machine draws slowly.

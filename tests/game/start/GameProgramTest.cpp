@@ -10,28 +10,16 @@
 #include <thread>
 #include <vector>
 
+#include "support/ProgramLog.h"
+#include "support/ProgramProcess.h"
+#include "support/ProgramWindow.h"
 #include "support/TempDir.h"
-#include "tests/game/start/GameProcess.h"
-
-namespace {
-
-// Starts the game from the game directory (the test's working directory).
-// The program itself runs from `programDir`, so its stdout.txt lands there.
-pid_t startGame(const std::string& programDir, bool redirect, const std::string& terminalFile)
-{
-    const std::string gameDir = std::filesystem::current_path().string();
-    std::filesystem::copy_file(gameDir + "/Vantorel", programDir + "/Vantorel",
-                               std::filesystem::copy_options::overwrite_existing);
-    return startProgram(programDir + "/Vantorel", gameDir, redirect, terminalFile);
-}
-
-} // namespace
 
 TEST(GameProgram, LogsIntoStdoutTxtOpensItsWindowAndClosesOnTheCloseButton)
 {
     TempDir dir;
     const std::string terminal = dir.file("terminal.txt");
-    const pid_t pid = startGame(dir.path(), true, terminal);
+    const pid_t pid = startProgramCopy("Vantorel", dir.path(), true, terminal);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(waitForText(dir.file("stdout.txt"), "INITIALIZED FIRST SCENE", 20000))
         << readWholeFile(dir.file("stdout.txt"));
@@ -62,7 +50,7 @@ TEST(GameProgram, WithoutRedirectTheLinesReachTheTerminal)
 {
     TempDir dir;
     const std::string terminal = dir.file("terminal.txt");
-    const pid_t pid = startGame(dir.path(), false, terminal);
+    const pid_t pid = startProgramCopy("Vantorel", dir.path(), false, terminal);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(waitForText(terminal, "INITIALIZED FIRST SCENE", 20000)) << readWholeFile(terminal);
     // SDL turns the termination signal into its quit event.
@@ -76,7 +64,7 @@ TEST(GameProgram, EveryStartUpStepPrintsItsLineOnceAndInOrder)
 {
     TempDir dir;
     const std::string terminal = dir.file("terminal.txt");
-    const pid_t pid = startGame(dir.path(), false, terminal);
+    const pid_t pid = startProgramCopy("Vantorel", dir.path(), false, terminal);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(waitForText(terminal, "INITIALIZED FIRST SCENE\n", 20000)) << readWholeFile(terminal);
     kill(pid, SIGTERM);
@@ -99,7 +87,7 @@ TEST(GameProgram, WithoutAWindowNothingIsInitialized)
     const std::string savedDisplay = display != nullptr ? display : "";
     unsetenv("DISPLAY");
     setenv("SDL_VIDEODRIVER", "x11", 1);
-    const pid_t pid = startGame(dir.path(), false, terminal);
+    const pid_t pid = startProgramCopy("Vantorel", dir.path(), false, terminal);
     if (display != nullptr) {
         setenv("DISPLAY", savedDisplay.c_str(), 1);
     }

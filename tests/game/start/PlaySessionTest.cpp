@@ -16,8 +16,9 @@
 #include <string>
 #include <thread>
 
+#include "support/OwnXServer.h"
+#include "support/ProgramProcess.h"
 #include "support/TempDir.h"
-#include "tests/game/start/GameProcess.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ protected:
 
     static void stop(pid_t pid)
     {
-        if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (pid > 0 && stillRunning(pid)) {
             kill(pid, SIGTERM);
             waitpid(pid, nullptr, 0);
         }
@@ -58,17 +59,10 @@ protected:
     // a copy in the temporary directory, so its stdout.txt lands there.
     void startGame()
     {
-        std::filesystem::copy_file("Vantorel", dir.file("Vantorel"));
-        game = fork();
-        if (game == 0) {
-            setenv("DISPLAY", display.c_str(), 1);
-            setenv("SDL_VIDEODRIVER", "x11", 1);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            unsetenv("SDL_STDIO_REDIRECT");
-            const std::string program = dir.file("Vantorel");
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
+        // What the program opens, whatever the test was started with.
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        game = startProgramCopy("Vantorel", dir.path(), true, dir.file("terminal.txt"), display);
     }
 
     std::string run(const std::string& command) const
@@ -103,26 +97,7 @@ protected:
 
     bool waitFor(const std::string& text, int millis) const
     {
-        for (int waited = 0; waited < millis; waited += 50) {
-            if (log().find(text) != std::string::npos) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-
-    int exitStatus(int millis)
-    {
-        for (int waited = 0; waited < millis; waited += 20) {
-            int status = 0;
-            if (waitpid(game, &status, WNOHANG) == game) {
-                game = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return -1;
+        return waitForText(dir.file("stdout.txt"), text, millis);
     }
 
     static int count(const std::string& text, const std::string& line)
@@ -193,7 +168,7 @@ TEST_F(PlaySession, TitleMainNewGameWalkFirePauseResumeAndQuitFromTheMenus)
     key("Return");       // the main page
     key("Up");           // quit
     key("Return");
-    EXPECT_EQ(exitStatus(10000), 0) << "quit from the main page";
+    EXPECT_EQ(waitForExit(game, 10000), 0) << "quit from the main page";
 
     const std::string out = log();
     const std::regex orientation(R"(Missile Orientation: \(-?[0-9.e+-]+, -?[0-9.e+-]+, -?[0-9.e+-]+\))");
