@@ -8,26 +8,6 @@
 
 #include "platform/HostPath.h"
 
-std::string slashed(std::string dataPath)
-{
-    for (char& c : dataPath) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return dataPath;
-}
-
-std::string backslashed(std::string path)
-{
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
-}
-
 void expectExactFile(const std::string& dataPath)
 {
     const std::string resolved = hostPath(dataPath);

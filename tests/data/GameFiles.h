@@ -4,15 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "support/DataPath.h"
+
 // Helpers for checking the game directory as the programs see it: paths are
 // data paths, written with backslashes as the game writes them.
-
-// The data path with '/' for every '\'.
-std::string slashed(std::string dataPath);
-
-// A path relative to the game directory ("Data/Block/a.obj") as a data path
-// ("Data\Block\a.obj"), so that readers find the files it names beside it.
-std::string backslashed(std::string path);
 
 // Present as the game opens it, and with exactly the letter case written:
 // the host layer's case-insensitive matching must not be needed.

@@ -3,6 +3,7 @@
 #include "engine/animation/VXVXMStanceSetData.h"
 #include "engine/text/VXTextFileStreamWriter.h"
 
+#include "support/DataPath.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,7 @@ TEST(FileExists, TellsWhetherTheHostHasTheDataPath)
     EXPECT_FALSE(fileExists(dir.file("Sets/run.vxm")));
     EXPECT_FALSE(fileExists(""));
     // Data paths use backslashes and any letter case.
-    std::string dataPath = std::filesystem::relative(dir.path()).string() + "\\SETS\\Walk.VXM";
-    for (char& c : dataPath) {
-        c = c == '/' ? '\\' : c;
-    }
+    const std::string dataPath = dataPathOf(dir.path()) + "\\SETS\\Walk.VXM";
     EXPECT_TRUE(fileExists(dataPath)) << dataPath;
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/HostPath.h"
+#include "support/DataPath.h"
 #include "support/TempDir.h"
 
 TEST(HostPath, BackslashesBecomeSlashes)
@@ -73,12 +74,7 @@ TEST(HostPath, PathLongerThanTheHostOpensIsNotFoundAtOnce)
         many += "\\d";
     }
     many += "\\X.TXT";
-    std::string expected = many;
-    for (char& c : expected) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
+    const std::string expected = slashed(many);
     const std::string longName = std::string(10 * 1024 * 1024, 'a') + "/b";
     const auto start = std::chrono::steady_clock::now();
     const std::string resolved = hostPath(many);

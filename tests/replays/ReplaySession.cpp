@@ -5,18 +5,16 @@
 #include <iostream>
 #include <streambuf>
 
-#include "engine/render/VXLibrary.h"
-#include "game/audio/KTSoundTable.h"
-#include "game/effects/KTParticleManager.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTMainCharacter.h"
-#include "game/start/KTAssetLoaders.h"
 #include "game/ui/KTLevelInput.h"
 #include "platform/HostRandom.h"
+#include "support/KeyEvents.h"
 #include "support/TempDir.h"
 #include "support/TestWindow.h"
+#include "support/game/GameAssets.h"
 
 namespace {
 
@@ -40,16 +38,6 @@ private:
 KTLevelScene* theScene = nullptr;
 int shippedLevels = 0;
 
-void pushKey(const ReplayEvent& e)
-{
-    SDL_Event event = {};
-    event.type = e.down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = e.down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(e.key);
-    SDL_PushEvent(&event);
-}
-
 } // namespace
 
 bool ReplaySession::openGame()
@@ -61,13 +49,7 @@ bool ReplaySession::openGame()
         return false;
     }
     MutedOutput muted;
-    initializeLibrary("VXLibrary");
-    loadModels();
-    buildDirectionTables();
-    loadCharacterData();
-    loadTextures();
-    createSoundBank();
-    createParticleManager();
+    loadGameAssets();
     theScene = new KTLevelScene();
     KTLevelScene& s = *theScene;
     s.setUpMenus();
@@ -143,7 +125,7 @@ bool ReplaySession::frame(const std::vector<ReplayEvent>& events)
         return false;
     }
     for (const ReplayEvent& e : events) {
-        pushKey(e);
+        pushKey(e.key, e.down);
     }
     {
         MutedOutput muted;

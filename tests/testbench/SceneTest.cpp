@@ -6,6 +6,8 @@
 #include "testbench/Input.h"
 #include "testbench/Scene.h"
 
+#include "support/DataPath.h"
+#include "support/KeyEvents.h"
 #include "support/TempDir.h"
 #include "support/TestWindow.h"
 
@@ -62,20 +64,6 @@ std::string thirteenBoneSkeleton()
     return text;
 }
 
-// A data path to a host file, as the game writes them: relative to the game
-// directory and with backslashes, so that the readers find the files that a
-// skeleton names beside it.
-std::string dataPath(const std::string& file)
-{
-    std::string hostFile = std::filesystem::relative(file).string();
-    for (char& c : hostFile) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return hostFile;
-}
-
 bool isClearColour(const TestPixel& p)
 {
     return p.r == 0 && p.g == 0 && p.b == 0;
@@ -106,7 +94,9 @@ protected:
         // The scene and what it makes live as long as the program, as in Glenvor.
         scene = new Scene();
         scenes->push_back(scene);
-        scene->skeletonPath = dataPath(files.file("Hero/Hero.ktc"));
+        // A data path as the game writes them, so that the readers find the
+        // files that the skeleton names beside it.
+        scene->skeletonPath = dataPathOf(files.file("Hero/Hero.ktc"));
         testing::internal::CaptureStdout();
         ASSERT_TRUE(scene->setUp());
         testing::internal::GetCapturedStdout();
@@ -124,13 +114,7 @@ protected:
         scene->defaultRender->end();
     }
 
-    void pressKey(int key)
-    {
-        SDL_Event event = {};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = static_cast<SDLKey>(key);
-        ASSERT_EQ(SDL_PushEvent(&event), 0);
-    }
+    void pressKey(int key) { ASSERT_TRUE(pushKey(key, true)); }
 
     TempDir files;
     Scene* scene = nullptr;
@@ -306,7 +290,7 @@ TEST_F(BenchSceneTest, AMissingSkeletonFileLeavesAnEmptySkeletonThatStillDrawsAn
 {
     Scene* bare = new Scene();
     scenes->push_back(bare);
-    bare->skeletonPath = dataPath(files.file("Nowhere/None.ktc"));
+    bare->skeletonPath = dataPathOf(files.file("Nowhere/None.ktc"));
     testing::internal::CaptureStdout();
     ASSERT_TRUE(bare->setUp());
     testing::internal::GetCapturedStdout();

@@ -2,19 +2,9 @@
 #include "engine/animation/VXSkeleton.h"
 #include "engine/animation/VXVXSSkeletonData.h"
 
+#include "support/VectorChecks.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-void expectVector(const VXVec4& v, float x, float y, float z, float w)
-{
-    EXPECT_FLOAT_EQ(v[0], x);
-    EXPECT_FLOAT_EQ(v[1], y);
-    EXPECT_FLOAT_EQ(v[2], z);
-    EXPECT_FLOAT_EQ(v[3], w);
-}
-
-} // namespace
 
 TEST(VXVXSSkeletonData, ReadsNumbersInBothFormsAndUnknownNamesAsBoneZero)
 {
@@ -33,11 +23,11 @@ TEST(VXVXSSkeletonData, ReadsNumbersInBothFormsAndUnknownNamesAsBoneZero)
     data.endParse();
 
     ASSERT_EQ(data.boneCount, 2);
-    expectVector(data.bones[0].translation, 4, 0, 0, 1);
+    expectVector(4, 0, 0, 1, data.bones[0].translation);
     ASSERT_EQ(data.bones[0].extensions.size(), 2u);
-    expectVector(data.bones[0].extensions[0], 0, 5, 0, 1);
-    expectVector(data.bones[0].extensions[1], 1, 2, 3, 0);
-    expectVector(data.bones[1].translation, 1, 2, 3, 1);
+    expectVector(0, 5, 0, 1, data.bones[0].extensions[0]);
+    expectVector(1, 2, 3, 0, data.bones[0].extensions[1]);
+    expectVector(1, 2, 3, 1, data.bones[1].translation);
     EXPECT_EQ(data.bones[1].model, nullptr);
     EXPECT_EQ(data.bones[1].modelName, "Nowhere");
     ASSERT_EQ(data.relations.size(), 1u);

@@ -9,6 +9,7 @@
 #include "engine/core/VXGameEngine.h"
 #include "engine/core/VXInput.h"
 #include "engine/core/VXScene.h"
+#include "support/KeyEvents.h"
 
 namespace {
 
@@ -29,15 +30,6 @@ public:
         trace.push_back("mouse up " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(button));
     }
 };
-
-void pushKey(Uint8 type, SDLKey key)
-{
-    SDL_Event event = {};
-    event.type = type;
-    event.key.type = type;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
 
 // A scene that runs a fixed number of frames, recording each step; `beforePump`
 // queues events from inside the frame's draw, so they reach that frame's pump.
@@ -108,7 +100,7 @@ protected:
 TEST_F(RunLoopTest, QuitOnFirstFrameRunsOneDrawAndOnePumpThenShutdown)
 {
     ScriptedScene scene(1);
-    scene.beforePump = [](int) { pushKey(SDL_KEYDOWN, SDLK_a); };
+    scene.beforePump = [](int) { pushKey(SDLK_a, true); };
     TestEngine engine(&scene);
     engine.run(0, nullptr);
     const std::vector<std::string> expected = {"setUp", "draw", "down 97", "update", "shutdown"};
@@ -137,8 +129,8 @@ TEST_F(RunLoopTest, EventsOfOneFrameArriveInQueueOrderBeforeItsUpdate)
         if (frame != 1) {
             return;
         }
-        pushKey(SDL_KEYDOWN, SDLK_RETURN);
-        pushKey(SDL_KEYUP, SDLK_RETURN);
+        pushKey(SDLK_RETURN, true);
+        pushKey(SDLK_RETURN, false);
         SDL_Event motion = {};
         motion.type = SDL_MOUSEMOTION;
         motion.motion.type = SDL_MOUSEMOTION;
@@ -172,7 +164,7 @@ TEST_F(RunLoopTest, SceneWithoutInputHandlerDropsItsEvents)
     scene.input = nullptr;
     scene.beforePump = [](int frame) {
         if (frame == 1) {
-            pushKey(SDL_KEYDOWN, SDLK_a);
+            pushKey(SDLK_a, true);
         }
     };
     TestEngine engine(&scene);

@@ -1,5 +1,7 @@
 #include "engine/model/VXMTLReader.h"
 
+#include "support/VectorChecks.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -13,14 +15,6 @@ void readLines(VXMTLReader& reader, const std::string& text)
     for (std::string line; std::getline(lines, line);) {
         reader.parseLine(line);
     }
-}
-
-void expectVector(float x, float y, float z, float w, const VXVec4& v)
-{
-    EXPECT_FLOAT_EQ(x, v[0]);
-    EXPECT_FLOAT_EQ(y, v[1]);
-    EXPECT_FLOAT_EQ(z, v[2]);
-    EXPECT_FLOAT_EQ(w, v[3]);
 }
 
 } // namespace

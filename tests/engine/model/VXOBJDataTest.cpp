@@ -1,12 +1,13 @@
 #include "engine/model/VXOBJData.h"
 #include "engine/model/VXOBJParsing.h"
 
+#include "support/DataPath.h"
 #include "support/TempDir.h"
+#include "support/VectorChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,24 +19,11 @@ public:
     void endParse() override {}
 };
 
-// The data path of a temporary file as the engine names files: relative to
-// the working directory, with backslashes.
-std::string dataPath(const std::string& file)
-{
-    std::string path = std::filesystem::relative(file, std::filesystem::current_path()).string();
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
-}
-
 class VXOBJDataParse : public testing::Test {
 protected:
     void parse(const std::string& obj)
     {
-        model.parseFile(dataPath(directory.write("model.obj", obj)));
+        model.parseFile(dataPathOf(directory.write("model.obj", obj)));
     }
 
     void writeLibrary(const std::string& mtl) { directory.write("model.mtl", mtl); }
@@ -45,14 +33,6 @@ protected:
     TempDir directory;
     ParsedModel model;
 };
-
-void expectVector(float x, float y, float z, float w, const VXVec4& v)
-{
-    EXPECT_FLOAT_EQ(x, v[0]);
-    EXPECT_FLOAT_EQ(y, v[1]);
-    EXPECT_FLOAT_EQ(z, v[2]);
-    EXPECT_FLOAT_EQ(w, v[3]);
-}
 
 const char* twoMaterials = "newmtl red\nKd 1 0 0\nnewmtl blue\nKd 0 0 1\n";
 
@@ -141,7 +121,7 @@ TEST_F(VXOBJDataParse, EachMaterialGetsItsBlockAndUnknownNamesSelectBlockZero)
 TEST_F(VXOBJDataParse, LibraryIsReadBesideTheModel)
 {
     directory.write("models/lib.mtl", "newmtl only\nKa 0.2 0.2 0.2 0.5\nd 0.25\n");
-    model.parseFile(dataPath(directory.write("models/m.obj", "mtllib lib.mtl\n")));
+    model.parseFile(dataPathOf(directory.write("models/m.obj", "mtllib lib.mtl\n")));
     ASSERT_EQ(1u, model.dataSet.blocks.size());
     // The block holds its material by assignment: the "d" value does not reach it.
     expectVector(0.2f, 0.2f, 0.2f, 1, model.dataSet.blocks[0].material.ambient);

@@ -23,15 +23,6 @@ protected:
 
 const VXTextureParameters clampNearest = {GL_CLAMP, GL_CLAMP, GL_NEAREST, GL_NEAREST};
 
-std::vector<unsigned char> readBack(const VXTexture& texture)
-{
-    std::vector<unsigned char> pixels(static_cast<size_t>(texture.width) * texture.height * 4);
-    glBindTexture(texture.target, texture.name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(texture.target, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 void clearWindow(float grey)
 {
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
@@ -117,7 +108,7 @@ TEST_F(VXRenderPassGL, BlurKeepsTheTextureAndSmoothsACheckerOfAnySize)
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &storedWidth);
     EXPECT_EQ(width, storedWidth);
 
-    const std::vector<unsigned char> blurred = readBack(texture);
+    const std::vector<unsigned char> blurred = readTexture(texture, GL_RGBA, 4);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int value = blurred[(y * width + x) * 4];
@@ -139,7 +130,7 @@ TEST_F(VXRenderPassGL, BlurOfAFlatTextureLeavesItFlat)
     VXGaussianBlurRender blur;
     blur.initialize(&texture, 2.0f);
     blur.drawPass();
-    for (unsigned char value : readBack(texture)) {
+    for (unsigned char value : readTexture(texture, GL_RGBA, 4)) {
         // The seven weights sum to 1 and the border never leaks in.
         EXPECT_NEAR(200, value, 2);
     }

@@ -25,15 +25,6 @@ protected:
     TempDir directory;
 };
 
-std::vector<unsigned char> readBack(const VXTexture& texture, GLenum format, int channels)
-{
-    std::vector<unsigned char> pixels(static_cast<size_t>(texture.width) * texture.height * channels);
-    glBindTexture(texture.target, texture.name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(texture.target, 0, format, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 } // namespace
 
 TEST_F(VXTextureGL, PngWithAlphaBecomesAnRgbaTextureWithItsRowsAsStored)
@@ -52,7 +43,7 @@ TEST_F(VXTextureGL, PngWithAlphaBecomesAnRgbaTextureWithItsRowsAsStored)
     EXPECT_EQ(static_cast<GLenum>(GL_RGBA), texture.format);
     EXPECT_EQ(static_cast<GLenum>(GL_TEXTURE_2D), texture.target);
     EXPECT_EQ(&repeatLinear, texture.sampler);
-    EXPECT_EQ(pixels, readBack(texture, GL_RGBA, 4));
+    EXPECT_EQ(pixels, readTexture(texture, GL_RGBA, 4));
 }
 
 TEST_F(VXTextureGL, PngWithoutAlphaBecomesRgbEvenWithOddRowLengths)
@@ -70,7 +61,7 @@ TEST_F(VXTextureGL, PngWithoutAlphaBecomesRgbEvenWithOddRowLengths)
     ASSERT_NE(0u, texture.name);
     EXPECT_EQ(GL_RGB, texture.internalFormat);
     EXPECT_EQ(static_cast<GLenum>(GL_RGB), texture.format);
-    EXPECT_EQ(pixels, readBack(texture, GL_RGB, 3));
+    EXPECT_EQ(pixels, readTexture(texture, GL_RGB, 3));
 }
 
 TEST_F(VXTextureGL, GreyPngIsWidenedToRgbInsteadOfReadPastItsRows)
@@ -84,7 +75,7 @@ TEST_F(VXTextureGL, GreyPngIsWidenedToRgbInsteadOfReadPastItsRows)
     ASSERT_NE(0u, texture.name);
     EXPECT_EQ(GL_RGB, texture.internalFormat);
     const std::vector<unsigned char> expected = {0, 0, 0, 64, 64, 64, 128, 128, 128, 255, 255, 255};
-    EXPECT_EQ(expected, readBack(texture, GL_RGB, 3));
+    EXPECT_EQ(expected, readTexture(texture, GL_RGB, 3));
 }
 
 TEST_F(VXTextureGL, MissingOrUndecodableFileLeavesTheTextureEmptyAndSaysWhich)
@@ -227,7 +218,7 @@ TEST_F(VXTextureGL, FramebufferDrawsIntoItsAttachedTexture)
     GLint drawing = -1;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &drawing);
     EXPECT_EQ(0, drawing);
-    const std::vector<unsigned char> pixels = readBack(target, GL_RGBA, 4);
+    const std::vector<unsigned char> pixels = readTexture(target, GL_RGBA, 4);
     EXPECT_EQ(255, pixels[0]);
     EXPECT_EQ(0, pixels[1]);
     EXPECT_EQ(255, pixels[pixels.size() - 1]);

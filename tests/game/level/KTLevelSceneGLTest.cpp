@@ -12,6 +12,7 @@
 #include "game/objects/KTBlock.h"
 #include "game/start/KTAssetLoaders.h"
 #include "game/ui/KTStatusRender.h"
+#include "support/KeyEvents.h"
 #include "support/TestWindow.h"
 #include "tests/game/level/SceneFixture.h"
 #include "tests/game/ui/StatusTextures.h"
@@ -47,16 +48,6 @@ protected:
     }
 
     void TearDown() override { setSoundTable(nullptr); }
-
-    static void pushKey(int key, bool down)
-    {
-        SDL_Event event = {};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.type = event.type;
-        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = static_cast<SDLKey>(key);
-        SDL_PushEvent(&event);
-    }
 
     // Keys pressed and released during the next frame's pump.
     void frame(std::initializer_list<int> keys = {})
@@ -101,16 +92,6 @@ protected:
         KTLevelWorld::helpSignAngle = state.signAngle;
         scene.statusRender->layout.heartPhase = state.heartPhase;
         show();
-    }
-
-    // The texels of a loaded image, rows top first, as RGB.
-    static std::vector<unsigned char> texels(const VXTexture& texture)
-    {
-        std::vector<unsigned char> rgb(static_cast<size_t>(texture.width) * texture.height * 3);
-        glBindTexture(GL_TEXTURE_2D, texture.name);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        return rgb;
     }
 
     // Window pixel (x, y), y up, against the full-screen page image.
@@ -158,7 +139,7 @@ TEST_F(LevelSceneGL, OpensOnTheTitlePageThenShowsTheMainPageWithItsHighlight)
     ASSERT_EQ(assets().menuPages[10]->width, 800);
     frame();
     show();
-    const std::vector<unsigned char> title = texels(*assets().menuPages[10]);
+    const std::vector<unsigned char> title = readTexture(*assets().menuPages[10], GL_RGB, 3);
     for (int y = 7; y < 600; y += 53) {
         for (int x = 5; x < 800; x += 61) {
             const TestPixel p = shown(x, y);
@@ -174,7 +155,7 @@ TEST_F(LevelSceneGL, OpensOnTheTitlePageThenShowsTheMainPageWithItsHighlight)
     frame({KTKey::Down});
     EXPECT_EQ(scene.highlightedItem, 1);
     show();
-    const std::vector<unsigned char> main = texels(*assets().menuPages[0]);
+    const std::vector<unsigned char> main = readTexture(*assets().menuPages[0], GL_RGB, 3);
     // Item 1's bar covers rows 303..348 (y 0.01 to 0.16); item 0's 375..420.
     long highlighted = 0;
     long plain = 0;
@@ -251,7 +232,7 @@ TEST_F(LevelSceneGL, EscapeInPlayShowsThePausePageAndFreezesTheLevel)
     frame();
     EXPECT_FLOAT_EQ(scene.player->physicsObject->position.y(), frozen.y());
     show();
-    const std::vector<unsigned char> pause = texels(*assets().menuPages[6]);
+    const std::vector<unsigned char> pause = readTexture(*assets().menuPages[6], GL_RGB, 3);
     // Away from the highlighted first item (rows 399..444) the pause page shows as it is.
     for (int x = 10; x < 800; x += 97) {
         EXPECT_LE(difference(shown(x, 100), pause, x, 100), 6);

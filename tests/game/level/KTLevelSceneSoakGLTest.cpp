@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <GL/glew.h>
-#include <SDL.h>
 #include <fcntl.h>
 #include <malloc.h>
 #if defined(__SANITIZE_ADDRESS__)
@@ -25,16 +24,14 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <vector>
 
 #include "engine/core/VXInput.h"
-#include "engine/render/VXLibrary.h"
-#include "game/audio/KTSoundTable.h"
-#include "game/effects/KTParticleManager.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTMainCharacter.h"
-#include "game/start/KTAssetLoaders.h"
 #include "game/ui/KTKeySymbols.h"
 #include "platform/HostRandom.h"
+#include "support/KeyEvents.h"
 #include "support/TestWindow.h"
+#include "support/game/GameAssets.h"
 
 namespace {
 
@@ -129,16 +126,6 @@ const WeightedKey SoakKeys[] = {
     {KTKey::Zero, 2},      {KTKey::Nine, 2},       {KTKey::M, 2},         {KTKey::N, 2},
 };
 
-void pushKey(int key, bool down)
-{
-    SDL_Event event = {};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(key);
-    SDL_PushEvent(&event);
-}
-
 // Updates to run: VANTOREL_SOAK_UPDATES, or the short run.
 int soakUpdates()
 {
@@ -196,13 +183,7 @@ TEST(LevelSceneSoak, RandomKeysThroughMenusAndLevelsKeepMemorySteady)
     const int baselineAt = figures.updates / 10;
     {
         QuietOutput quiet;
-        initializeLibrary("VXLibrary");
-        loadModels();
-        buildDirectionTables();
-        loadCharacterData();
-        loadTextures();
-        createSoundBank();
-        createParticleManager();
+        loadGameAssets();
         soakScene = new KTLevelScene();
         soakScene->setUp();
     }

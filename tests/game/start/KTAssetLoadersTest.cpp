@@ -76,15 +76,6 @@ std::string triangleSoup(int triangles)
     return obj;
 }
 
-std::vector<unsigned char> texturePixels(const VXTexture& texture)
-{
-    std::vector<unsigned char> pixels(static_cast<size_t>(texture.width) * texture.height * 4);
-    glBindTexture(GL_TEXTURE_2D, texture.name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 // Runs with a real window, in the game directory or in a directory of its
 // own making.
 class AssetLoadersTest : public ::testing::Test {
@@ -292,15 +283,15 @@ TEST_F(AssetLoadersTest, PagesThatShareAPictureEachHoldTheirOwnCopy)
 {
     loadTextures();
     VXTexture* const* pages = assets().menuPages;
-    const std::vector<unsigned char> levels = texturePixels(*pages[11]);
+    const std::vector<unsigned char> levels = readTexture(*pages[11], GL_RGBA, 4);
     for (int page = 12; page <= 16; ++page) {
         EXPECT_NE(pages[page]->name, pages[11]->name) << page;
-        EXPECT_EQ(texturePixels(*pages[page]), levels) << page;
+        EXPECT_EQ(readTexture(*pages[page], GL_RGBA, 4), levels) << page;
     }
-    EXPECT_NE(texturePixels(*pages[5]), levels);
-    EXPECT_EQ(texturePixels(*pages[4]), texturePixels(*pages[8]));
-    EXPECT_EQ(texturePixels(*pages[5]), texturePixels(*pages[9]));
-    EXPECT_NE(texturePixels(*pages[0]), texturePixels(*pages[10]));
+    EXPECT_NE(readTexture(*pages[5], GL_RGBA, 4), levels);
+    EXPECT_EQ(readTexture(*pages[4], GL_RGBA, 4), readTexture(*pages[8], GL_RGBA, 4));
+    EXPECT_EQ(readTexture(*pages[5], GL_RGBA, 4), readTexture(*pages[9], GL_RGBA, 4));
+    EXPECT_NE(readTexture(*pages[0], GL_RGBA, 4), readTexture(*pages[10], GL_RGBA, 4));
     EXPECT_EQ(std::string(menuPageImageName(10)), "MenuStart");
     EXPECT_EQ(std::string(menuPageImageName(17)), "credits");
 }

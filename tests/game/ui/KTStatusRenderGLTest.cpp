@@ -124,10 +124,7 @@ TEST_F(StatusRenderGL, TheGeneratedTitlePageShowsPixelForPixel)
     drawFrame();
 
     const int channels = title.format == GL_RGBA ? 4 : 3;
-    std::vector<unsigned char> image(800 * 600 * channels);
-    glBindTexture(GL_TEXTURE_2D, title.name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, channels == 4 ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE, image.data());
+    const std::vector<unsigned char> image = readTexture(title, channels == 4 ? GL_RGBA : GL_RGB, channels);
     int compared = 0;
     for (int y = 5; y < 600; y += 37) {
         for (int x = 3; x < 800; x += 41) {
