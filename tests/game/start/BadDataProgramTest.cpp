@@ -272,7 +272,6 @@ public:
             return false;
         }
         const Clock::time_point pressed = Clock::now();
-        std::cerr << "quiet " << log.quiet().count() << std::endl;
         return waitUntil(
             [&] {
                 const Clock::time_point since = std::max(pressed, log.lastFrameAt());
@@ -485,18 +484,13 @@ protected:
             return result;
         }
         Player player(pid, log, display);
-        const auto t0 = Clock::now();
-        auto stamp = [&](const char* what) { std::cerr << "T " << what << " " << std::chrono::duration_cast<Milliseconds>(Clock::now() - t0).count() << std::endl; };
         result.started = player.waitForText("INITIALIZED FIRST SCENE", 0, StartUpBound);
-        stamp("started");
         if (result.started && lookAtTitle) {
             result.titleShown = player.waitUntil([&] { return windowShows(pid, title, display); }, EventBound);
         }
         if (result.started) {
             // Title page, then New Game.
-            stamp("title");
             player.pressUntilNewGame();
-            stamp("newgame");
             result.played = log.frames() > 0;
         }
         if (result.played) {
@@ -506,7 +500,6 @@ protected:
                 // Every level once, then back one and again.
                 player.playEach(std::vector<KeySym>(10, XK_F6)) &&
                 player.playEach({XK_F5, XK_F12, XK_space, XK_z, XK_Up, XK_Left, XK_Right, XK_Down});
-            stamp("keys");
             // The pause page: down to its restart item, back into play, and
             // paused again (after a few frames that load nothing).
             result.pausedAndResumed = player.pause() && player.pressUntilPlay({XK_Down, XK_Return}) &&
@@ -521,11 +514,9 @@ protected:
             result.menusWalked =
                 player.waitUntil([&] { return log.countOf("NO LEVELS IN ") > named; }, EventBound);
         }
-        stamp("menus");
         result.aliveAtTheEnd = stillRunning(pid);
         result.windowClosed = result.aliveAtTheEnd && player.closeWindow();
         result.exitStatus = waitForExit(pid, static_cast<int>(EventBound.count()));
-        stamp("exit");
         log.refresh();
         result.log = log.text();
         result.errors = readWholeFile(game + "/stderr.txt") + readWholeFile(game + "/terminal.txt");
