@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -242,7 +243,21 @@ TEST(GeneratedData, EveryWavIsSixteenBitPcmAtARateTheMixerTakes)
     }
 }
 
-TEST(GeneratedData, EffectsAreShortAndTheLiftGrainShortest)
+namespace {
+
+// Sign changes per second over samples [from, to).
+double crossingRate(const WavInfo& info, size_t from, size_t to)
+{
+    int crossings = 0;
+    for (size_t i = from + 1; i < to && i < info.samples.size(); ++i) {
+        crossings += (info.samples[i - 1] < 0) != (info.samples[i] < 0) ? 1 : 0;
+    }
+    return crossings * static_cast<double>(info.rate) / static_cast<double>(to - from);
+}
+
+} // namespace
+
+TEST(GeneratedData, EffectsAreShortAndTheLiftToneLastsAndRises)
 {
     for (const std::string& path : soundFiles()) {
         WavInfo info;
@@ -250,10 +265,57 @@ TEST(GeneratedData, EffectsAreShortAndTheLiftGrainShortest)
         EXPECT_GT(info.seconds(), 0.02) << path;
         EXPECT_LE(info.seconds(), 1.5) << path;
     }
-    // Restarted every frame while a lift rises: longer would fill the channels.
+    // A ride must be heard: a tone long enough to follow, and going up.
     WavInfo lift;
     ASSERT_TRUE(readWav(hostPath("Data\\Sounds\\Elevator\\ElevatorUp.wav"), lift));
-    EXPECT_LE(lift.seconds(), 0.030);
+    EXPECT_GE(lift.seconds(), 0.3);
+    const size_t third = lift.samples.size() / 3;
+    EXPECT_GT(crossingRate(lift, 2 * third, 3 * third), 1.2 * crossingRate(lift, 0, third)) << "the pitch rises";
+}
+
+namespace {
+
+// An effect's level: the loudest tenth of a second, in dB of full scale.
+double loudestTenthDb(const WavInfo& info)
+{
+    const size_t window = static_cast<size_t>(info.rate / 10);
+    std::vector<double> energy(info.samples.size() + 1, 0.0);
+    for (size_t i = 0; i < info.samples.size(); ++i) {
+        energy[i + 1] = energy[i] + static_cast<double>(info.samples[i]) * info.samples[i];
+    }
+    double loudest = 0.0;
+    for (size_t end = 1; end < energy.size(); ++end) {
+        loudest = std::max(loudest, energy[end] - energy[end > window ? end - window : 0]);
+    }
+    return 20.0 * std::log10(std::sqrt(loudest / window) / 32768.0);
+}
+
+} // namespace
+
+// No effect drowns the others or gets lost under them, and the sounds the
+// player makes all the time are no louder than a block bursting.
+TEST(GeneratedData, EffectsAreMixedEvenly)
+{
+    std::map<std::string, double> levels;
+    std::vector<double> sorted;
+    for (const std::string& path : soundFiles()) {
+        WavInfo info;
+        ASSERT_TRUE(readWav(hostPath(path), info)) << path;
+        levels[path] = loudestTenthDb(info);
+        sorted.push_back(levels[path]);
+    }
+    std::sort(sorted.begin(), sorted.end());
+    const double median = (sorted[(sorted.size() - 1) / 2] + sorted[sorted.size() / 2]) / 2.0;
+    for (const auto& level : levels) {
+        EXPECT_NEAR(level.second, median, 6.0) << level.first;
+    }
+    const double burst = levels.at("Data\\Sounds\\Block\\BlockExplode.wav");
+    for (const char* frequent : {"Player\\PlayerJump", "Player\\PlayerFireBlueMissile", "Player\\PlayerFireRedMissile",
+                                 "Player\\PlayerFireDestroyMissile", "Block\\BlockCreate"}) {
+        const std::string path = std::string("Data\\Sounds\\") + frequent + ".wav";
+        ASSERT_TRUE(levels.count(path)) << path;
+        EXPECT_LE(levels.at(path), burst + 3.0) << path;
+    }
 }
 
 TEST(GeneratedData, EffectsStartAndEndInSilenceSoTheyDoNotClick)
