@@ -146,6 +146,46 @@ TEST(GeneratedData, ImagesHaveTheShapesTheirPlacesOnScreenNeed)
     }
 }
 
+// The counters tint white digits; a dark ring around every digit keeps it
+// apart from a block of its own colour behind it.
+TEST(GeneratedData, DigitsAreWhiteInsideADarkOutline)
+{
+    for (const std::string& name : datagen::digitNames()) {
+        RgbaImage image;
+        ASSERT_TRUE(readPng("Data/Status/Numeric/" + name + ".png", image)) << name;
+        std::vector<std::pair<int, int>> glyph;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                const unsigned char* p = image.at(x, y);
+                if (p[3] >= 250 && std::min({p[0], p[1], p[2]}) >= 200) {
+                    glyph.push_back({x, y});
+                }
+            }
+        }
+        ASSERT_GT(glyph.size(), 150u) << name;
+        int ring = 0;
+        int weak = 0;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                double nearest = 1e9;
+                for (const auto& g : glyph) {
+                    nearest = std::min(nearest, std::hypot(x - g.first, y - g.second));
+                }
+                // From two to three and a half pixels out (one to nearly two
+                // on screen): opaque and dark.
+                if (nearest < 2.0 || nearest > 3.5) {
+                    continue;
+                }
+                const unsigned char* p = image.at(x, y);
+                ++ring;
+                weak += p[3] < 240 || std::max({p[0], p[1], p[2]}) > 64 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(ring, 100) << name;
+        EXPECT_EQ(weak, 0) << name << ": " << weak << " of " << ring << " outline pixels are light or see-through";
+    }
+}
+
 TEST(GeneratedData, HeartsFillByQuarters)
 {
     // Opaque light pixels (the filled part) grow with each quarter of health.
@@ -382,9 +422,11 @@ TEST(GeneratedData, GeneratorRunTwiceGivesIdenticalFilesMatchingTheGameDirectory
     TempDir second;
     int results[2] = {-1, -1};
     std::thread other([&] {
-        results[0] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + first.path() + "' >/dev/null").c_str());
+        results[0] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + first.path() + "' '" VANTOREL_DATA_SOURCE_DIR
+                                  "' >/dev/null").c_str());
     });
-    results[1] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + second.path() + "' >/dev/null").c_str());
+    results[1] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + second.path() + "' '" VANTOREL_DATA_SOURCE_DIR
+                              "' >/dev/null").c_str());
     other.join();
     ASSERT_EQ(results[0], 0);
     ASSERT_EQ(results[1], 0);
