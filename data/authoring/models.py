@@ -70,21 +70,27 @@ def acid():
     return m
 
 
+# Missiles fly fast (10 units an update), so their models are drawn well
+# beyond their 12-unit body and in light colours that show over any block.
+# Every missile type shares them.
 def missile_head():
-    m = Model("MissileHead", "Missile head: a four-sided spearhead along +z, spun about z in flight.")
-    m.material("MissileCore", (1.0, 0.95, 0.75), (0.9, 0.9, 0.9))
-    m.material("MissileEdge", (0.95, 0.55, 0.15), (0.5, 0.4, 0.3))
-    m.hull("MissileCore", [(0, 0, 7), (2.4, 0, 1), (-2.4, 0, 1), (0, 2.4, 1), (0, -2.4, 1), (0, 0, -2)])
-    m.hull("MissileEdge", [(0, 0, 3.5), (3.6, 0, 0.5), (-3.6, 0, 0.5), (0, 0, -1), (0, 0.4, 0.8), (0, -0.4, 0.8)])
+    m = Model("MissileHead", "Missile head: a glowing four-sided spearhead along +z with two blades,\n"
+                             "spun about z in flight; drawn larger than the missile's 12-unit body.")
+    m.material("MissileCore", (1.0, 0.97, 0.85), (0.9, 0.9, 0.9))
+    m.material("MissileEdge", (1.0, 0.82, 0.3), (0.6, 0.5, 0.3))
+    m.hull("MissileCore", [(0, 0, 14), (4, 0, 3), (-4, 0, 3), (0, 4, 3), (0, -4, 3), (0, 0, -5)])
+    m.hull("MissileEdge", [(0, 0, 8), (8, 0, 1), (-8, 0, 1), (0, 0, -4), (0, 1, 1.5), (0, -1, 1.5)])
     return m
 
 
 def missile_tail():
-    m = Model("MissileTail", "Missile tail: four fins behind the head along -z.")
-    m.material("MissileFin", (0.9, 0.35, 0.1), (0.3, 0.2, 0.1))
-    m.box("MissileFin", -4.5, 4.5, -0.4, 0.4, -6, -1)
-    m.box("MissileFin", -0.4, 0.4, -4.5, 4.5, -6, -1)
-    m.hull("MissileFin", [(1.5, 0, -1), (-1.5, 0, -1), (0, 1.5, -1), (0, -1.5, -1), (0, 0, -6.5)])
+    m = Model("MissileTail", "Missile tail: four fins and a tapering streak behind the head along -z.")
+    m.material("MissileFin", (1.0, 0.72, 0.25), (0.3, 0.2, 0.1))
+    m.material("MissileTrail", (1.0, 0.92, 0.6), (0.2, 0.2, 0.1))
+    m.hull("MissileFin", [(0, 0, -3), (8, 0, -12), (-8, 0, -12), (0, 0, -14), (0, 0.8, -10), (0, -0.8, -10)])
+    m.hull("MissileFin", [(0, 0, -3), (0, 8, -12), (0, -8, -12), (0, 0, -14), (0.8, 0, -10), (-0.8, 0, -10)])
+    streak = [(2.5 * math.cos(math.pi * i / 3), 2.5 * math.sin(math.pi * i / 3), -3) for i in range(6)]
+    m.hull("MissileTrail", streak + [(0, 0, -24)])
     return m
 
 
@@ -99,15 +105,19 @@ def acid_fragment(part):
 
 
 def shadow():
-    m = Model("Shadow", "Ground shadow: a flat dark disc of radius 13 with its top at the origin.")
-    m.material("Shadow", (0.03, 0.03, 0.04), (0, 0, 0))
-    m.hull("Shadow", ring(13, 0, 16) + ring(13, -0.3, 16))
+    m = Model("Shadow", "Ground shadow: flat dark grey discs of radius 9 to 13.5, each a little\n"
+                        "lower and lighter than the one inside it, so that the shadow fades\n"
+                        "towards its edge; the top at the origin.")
+    for step, radius, grey in ((0, 9, 0.16), (1, 10.5, 0.19), (2, 12, 0.22), (3, 13.5, 0.25)):
+        name = "Shadow%d" % step
+        m.material(name, (grey, grey, grey), (0, 0, 0))
+        m.hull(name, ring(radius, -0.1 * step, 24) + ring(radius, -0.4, 24))
     return m
 
 
 def ammo(kind):
     if kind == "Blue":
-        m = Model("BlueAmmo", "Grey-missile ammunition: a blue gem, centred, within +-9.")
+        m = Model("BlueAmmo", "Blue-missile ammunition: a blue gem, centred, within +-9.")
         m.material("BlueAmmo", (0.2, 0.4, 1.0), (0.7, 0.7, 0.9))
         m.hull("BlueAmmo", [(0, 9, 0), (0, -9, 0)] + ring(6, 0, 6))
         m.material("BlueAmmoBand", (0.85, 0.9, 1.0), (0.5, 0.5, 0.5))
@@ -139,10 +149,20 @@ def ammo(kind):
 
 
 def particle():
-    m = Model("Particle", "Explosion particle: a tiny octahedron, exactly one material\n"
-                          "(the particle material replaces its colour).")
+    m = Model("Particle", "Explosion particle: a six-pointed spark of three crossed spikes, 8 units\n"
+                          "across, exactly one material (the particle material replaces its colour).")
     m.material("Particle", (1, 1, 1), (0, 0, 0))
-    m.hull("Particle", [(1.5, 0, 0), (-1.5, 0, 0), (0, 1.5, 0), (0, -1.5, 0), (0, 0, 1.5), (0, 0, -1.5)])
+    for axis in range(3):
+        pts = []
+        for sign in (-1, 1):
+            tip = [0, 0]
+            tip.insert(axis, sign * 4)
+            pts.append(tuple(tip))
+        for a, b in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+            p = [a, b]
+            p.insert(axis, 0)
+            pts.append(tuple(p))
+        m.hull("Particle", pts)
     return m
 
 

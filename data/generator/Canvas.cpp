@@ -202,7 +202,7 @@ void strokeAndFill(cairo_t* cr, const std::string& text, double x, double y, con
     cairo_move_to(cr, x, y);
     cairo_text_path(cr, text.c_str());
     if (outline > 0.0) {
-        setColour(cr, OUTLINE, 0.9);
+        setColour(cr, OUTLINE);
         cairo_set_line_width(cr, outline * 2.0);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(cr);

@@ -1,6 +1,8 @@
 #include "DataTables.h"
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 
 namespace datagen {
 
@@ -88,33 +90,110 @@ PixelRect pixelRect(const MenuItem& item, int width, int height)
     return rect;
 }
 
+namespace {
+
+bool readLines(const std::string& path, std::vector<std::string>& lines)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (text.str().empty()) {
+        return true;
+    }
+    std::istringstream stream(text.str() + "\n");
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return true;
+}
+
+bool isDelimiter(char c)
+{
+    return c == ' ' || c == '\t' || c == ',' || c == '=' || c == ':';
+}
+
+// The rest of the script's first line whose command word is "Level".
+std::string scriptName(const std::string& path)
+{
+    std::vector<std::string> lines;
+    readLines(path, lines);
+    for (const std::string& line : lines) {
+        size_t at = 0;
+        while (at < line.size() && isDelimiter(line[at])) {
+            ++at;
+        }
+        if (line.compare(at, 5, "Level") != 0 || (at + 5 < line.size() && !isDelimiter(line[at + 5]))) {
+            continue;
+        }
+        at += 5;
+        while (at < line.size() && isDelimiter(line[at])) {
+            ++at;
+        }
+        size_t end = line.size();
+        while (end > at && isDelimiter(line[end - 1])) {
+            --end;
+        }
+        return line.substr(at, end - at);
+    }
+    return std::string();
+}
+
+} // namespace
+
+std::vector<std::string> levelNames(const std::string& root)
+{
+    std::vector<std::string> entries;
+    if (!readLines(root + "/Data/Level List.txt", entries)) {
+        return entries;
+    }
+    // A list that ends with a line end gives the game one more, empty name.
+    std::vector<std::string> names;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string name = entries[i].empty() ? std::string() : scriptName(filePath(root, entries[i]));
+        names.push_back(name.empty() ? "Level " + std::to_string(i + 1) : name);
+    }
+    return names;
+}
+
 const std::vector<HelpEntry>& helpEntries()
 {
     static const std::vector<HelpEntry> entries = {
         {"movement", "Moving", "The arrow keys walk, and Space jumps up one block."},
         {"blueblocks", "Blue blocks",
-         "A grey missile builds a blue block where it stops: fire them to make steps and bridges."},
+         "A blue missile (Z or Return) builds a blue block where it stops: fire them to make steps and bridges."},
         {"camera", "Camera", "A and D turn the camera a quarter turn; W and S zoom in and out."},
         {"destroy", "Destroy missiles",
-         "X fires a destroy missile: it removes a red or blue block, and is used up on any other."},
+         "X fires a destroy missile, counted in grey: it removes one red or blue block without setting off its "
+         "neighbours, and is used up on any other block."},
         {"elevators", "Elevators", "Step onto a yellow elevator block and it carries you up."},
         {"shift", "Turning on the spot", "Hold Shift or Ctrl with an arrow key to turn and aim without walking."},
-        {"pet", "Your pet", "The green pet follows you; stand on it and it jumps you up high."},
-        {"anubis", "Anubis", "The Anubis shoots red missiles at you; strike back with your own missiles."},
+        {"pet", "Your pet",
+         "The green cube is your pet: it follows you, and jumps you up high when you stand on it. A purple cube "
+         "is a blob: it hurts, and one blue missile pops it."},
+        {"anubis", "Anubis", "The Anubis shoots red missiles at you; strike back with blue or red missiles."},
         {"beware", "Beware", "Acid blocks burn whoever touches them, and stronger foes wait ahead."},
         {"creepers", "Creepers", "Creepers roll towards you and explode; two hits blow them up first."},
         {"goal", "The goal", "Touch the white goal block to finish the level."},
         {"help", "Hints", "Walk up to a spinning sign to read a hint like this one."},
         {"red_blue", "Red and blue",
-         "A grey missile breaks red blocks, a red missile breaks blue ones, and a broken block sets off its "
-         "neighbours."},
+         "A blue missile (Z) breaks a red block and a red missile (C) burns a blue one; a broken block sets off "
+         "the red and blue blocks around it, and hurts you if you stand next to it."},
         {"stuck", "Stuck?", "F12 restarts the level, and Esc opens the pause menu."},
         {"wraithblade", "Wraithblade", "A wraithblade winds up, then leaps along a straight line: step aside."},
-        {"x", "Key X", "X fires a destroy missile."},
-        {"z", "Key Z", "Z or Return fires a grey missile, which builds a blue block."},
-        {"c", "Key C", "C fires a red missile, which builds a red block."},
+        {"x", "Key X", "X fires a destroy missile, counted in grey: it removes one red or blue block."},
+        {"z", "Key Z",
+         "Z or Return fires a blue missile, counted in blue: it builds a blue block, or breaks a red one."},
+        {"c", "Key C", "C fires a red missile, counted in orange: it builds a red block, or burns a blue one."},
         {"ammo", "Ammunition",
-         "Pickups refill one kind of missile; the counters at the top right show how many you have."},
+         "Pickups refill one kind of missile. The counters at the top right: blue for Z, grey for X, orange "
+         "for C."},
     };
     return entries;
 }

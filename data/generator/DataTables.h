@@ -11,6 +11,7 @@
 namespace datagen {
 
 const int MENU_PAGE_COUNT = 18;
+const int LEVEL_SLOT_COUNT = 32;   // the level page's slots, before its back item
 const int MENU_WIDTH = 800;
 const int MENU_HEIGHT = 600;
 const int HELP_WIDTH = 800;
@@ -45,6 +46,12 @@ struct PixelRect {
     int left, top, right, bottom;
 };
 PixelRect pixelRect(const MenuItem& item, int width = MENU_WIDTH, int height = MENU_HEIGHT);
+
+// The levels a level list below `root` names ("Data/Level List.txt"), in
+// order, each by the name its script gives on its "Level" line, or
+// "Level <number>" when it has none or does not open. Every line counts, as
+// the game reads it. Empty when the list does not open.
+std::vector<std::string> levelNames(const std::string& root);
 
 struct HelpEntry {
     std::string name;      // file name without ".png" under Data/Text

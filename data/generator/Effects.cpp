@@ -1,5 +1,7 @@
 #include "Effects.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -12,7 +14,11 @@ namespace datagen {
 namespace {
 
 const int RATE = SAMPLE_RATE;
-const float PEAK = 0.708f;   // -3 dBFS
+// Every effect is brought to one loudness, measured over its loudest tenth
+// of a second, so that none stands out of the mix; its peak stays below
+// -1 dBFS. Where that ceiling holds an effect back it comes out quieter.
+const double LOUDNESS_DB = -11.0;
+const float PEAK_CEILING = 0.891f;
 
 struct Builder {
     Samples samples;
@@ -264,11 +270,12 @@ const std::map<std::string, Recipe>& recipes()
              b.fm(0.0, 0.15, Wave::Sine, 880.0, 880.0, 2.0, 1.0, 0.2, 0.5, 6.0);
              b.fm(0.1, 0.25, Wave::Sine, 1320.0, 1320.0, 2.0, 1.0, 0.2, 0.5, 6.0);
          }},
-        // Restarted every frame while a lift rises: a short grain that hums.
+        // A tone rising by a fifth. It is started again on every frame of a
+        // ride, so a soft onset lets the copies blend into one climbing hum.
         {"ElevatorUp",
          [](Builder& b) {
-             b.sweep(0.0, 0.025, Wave::Saw, 110.0, 112.0, 0.5, 0.0, 0.0);
-             b.sweep(0.0, 0.025, Wave::Square, 220.0, 224.0, 0.2, 0.0, 0.0);
+             b.sweep(0.0, 0.36, Wave::Sine, 220.0, 330.0, 0.6, 0.0, 0.08);
+             b.sweep(0.0, 0.36, Wave::Triangle, 440.0, 660.0, 0.15, 0.0, 0.08);
          }},
 
         {"PetHappyHop", [](Builder& b) { hop(b, 700.0, 1000.0, 0.1); }},
@@ -324,6 +331,33 @@ const std::map<std::string, Recipe>& recipes()
     return table;
 }
 
+// Decibels against the loudness above: the jump, the game's most frequent
+// sound, a little under the rest; the lift tone, whose copies pile up while
+// it rides, well under.
+double levelOffset(const std::string& name)
+{
+    static const std::map<std::string, double> offsets = {
+        {"PlayerJump", -2.0}, {"BlockCreate", -1.0}, {"ElevatorUp", -5.0}};
+    const auto found = offsets.find(name);
+    return found == offsets.end() ? 0.0 : found->second;
+}
+
+void setLoudness(Samples& samples, double db)
+{
+    float peak = 0.0f;
+    for (float value : samples) {
+        peak = std::max(peak, std::fabs(value));
+    }
+    const double rms = loudestWindowRms(samples, RATE, 0.1);
+    if (peak <= 0.0f || rms <= 0.0) {
+        return;
+    }
+    const double gain = std::min(std::pow(10.0, db / 20.0) / rms, static_cast<double>(PEAK_CEILING / peak));
+    for (float& value : samples) {
+        value = static_cast<float>(value * gain);
+    }
+}
+
 std::string baseName(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/");
@@ -342,8 +376,8 @@ Samples effectFor(const std::string& name)
     }
     Builder builder(hashName(name));
     found->second(builder);
-    normalise(builder.samples, PEAK);
-    fadeEnds(builder.samples, RATE, name == "ElevatorUp" ? 0.003 : 0.004);
+    setLoudness(builder.samples, LOUDNESS_DB + levelOffset(name));
+    fadeEnds(builder.samples, RATE, 0.004);
     return builder.samples;
 }
 

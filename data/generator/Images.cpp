@@ -25,9 +25,19 @@ const Colour GOAL{0.93, 0.93, 0.96};
 // The acid block's material colour: the help pictures show acid as it looks in play.
 const Colour ACID{0.78, 0.95, 0.05};
 const Colour HERO{0.25, 0.5, 0.9};
-const Colour ORANGE{1.0, 0.5, 0.0};
 const Colour GOLD{0.85, 0.65, 0.2};
 const Colour MENU_GOAL{0.62, 0.64, 0.7};   // stays below the label ink on menu pages
+const Colour PET{0.18, 0.7, 0.26};         // the pet is drawn as the green block
+const Colour BLOB{0.56, 0.22, 0.78};       // the blob as the purple block
+// The player's missiles, named and drawn by what the player sees: the
+// counter that counts them and the block they build.
+const Colour BLUE_MISSILE{0.3, 0.55, 1.0};
+const Colour GREY_MISSILE{0.62, 0.64, 0.68};
+const Colour RED_MISSILE{1.0, 0.42, 0.12};
+// The HUD's tints of its three counters.
+const Colour BLUE_COUNTER{0.0, 0.0, 1.0};
+const Colour GREY_COUNTER{0.5, 0.5, 0.5};
+const Colour ORANGE_COUNTER{1.0, 0.5, 0.0};
 
 bool report(const std::string& what)
 {
@@ -129,37 +139,100 @@ double labelSize(cairo_t* cr, const MenuPage& page, double maxSize)
     return size;
 }
 
-void itemLabel(cairo_t* cr, const MenuItem& item, double size)
+void drawPanel(cairo_t* cr, const Panel& panel)
 {
-    const Panel panel = panelOf(item);
     roundedRect(cr, panel.x, panel.y, panel.width, panel.height, 8);
     cairo_set_source_rgba(cr, 0.1, 0.14, 0.3, 0.55);
     cairo_fill_preserve(cr);
     cairo_set_source_rgba(cr, 0.45, 0.55, 0.85, 0.35);
     cairo_set_line_width(cr, 1.0);
     cairo_stroke(cr);
+}
+
+void itemLabel(cairo_t* cr, const MenuItem& item, double size)
+{
+    const Panel panel = panelOf(item);
+    drawPanel(cr, panel);
     setFont(cr, Font::Bold, size);
     outlinedLine(cr, item.label, panel.x + panel.width / 2, panel.y + panel.height / 2, LABEL_INK, size / 12.0);
 }
 
+// A counter as the HUD shows it, tinted digits in a dark outline, on a chip
+// of floor grey like the scene behind the HUD; (x, y) is the chip's top left.
+void counterChip(cairo_t* cr, double x, double y, double digitHeight, const Colour& tint, const std::string& digits)
+{
+    const double digitWidth = digitHeight * 2.0 / 3.0;
+    const double pad = digitHeight * 0.15;
+    roundedRect(cr, x, y, digitWidth * digits.size() + 2 * pad, digitHeight + 2 * pad, pad);
+    cairo_set_source_rgb(cr, 0.4, 0.43, 0.39);
+    cairo_fill(cr);
+    setFont(cr, Font::Bold, digitHeight * 0.85);
+    for (size_t i = 0; i < digits.size(); ++i) {
+        outlinedText(cr, digits.substr(i, 1), x + pad + digitWidth * (i + 0.5), y + pad + digitHeight / 2, tint,
+                     digitHeight / 12.0);
+    }
+}
+
+struct Control {
+    const char* keys;
+    const char* action;
+    const char* detail;      // a second, smaller line; may be empty
+    const Colour* missile;   // the missile fired, drawn before the action
+};
+
 void controlsList(cairo_t* cr)
 {
-    const std::pair<const char*, const char*> keys[] = {
-        {"Arrows", "Walk"},           {"Space", "Jump"},           {"Z / Return", "Grey missile"},
-        {"X", "Destroy missile"},     {"C", "Red missile"},        {"Shift / Ctrl", "Turn without walking"},
-        {"A / D", "Turn the camera"}, {"W / S", "Zoom"},           {"Esc", "Pause menu"},
-        {"F12", "Restart the level"}, {"F5 / F6", "Level back / on"}, {"M", "Pause the music"},
-        {"N", "Next track"},          {"+ / -", "Music volume"},   {"0 / 9", "Effects volume"},
+    const Control controls[] = {
+        {"Arrows", "Walk", "", nullptr},
+        {"Space", "Jump", "", nullptr},
+        {"Z / Return", "Blue missile", "builds blue, breaks red", &BLUE_MISSILE},
+        {"X", "Destroy missile", "removes red or blue", &GREY_MISSILE},
+        {"C", "Red missile", "builds red, burns blue", &RED_MISSILE},
+        {"Shift / Ctrl", "Turn without walking", "", nullptr},
+        {"A / D", "Turn the camera", "", nullptr},
+        {"W / S", "Zoom", "", nullptr},
+        {"Esc", "Pause menu", "", nullptr},
+        {"F12", "Restart the level", "", nullptr},
+        {"F5 / F6", "Level back / on", "", nullptr},
+        {"M", "Pause the music", "", nullptr},
+        {"N", "Next track", "", nullptr},
+        {"+ / -", "Music volume", "", nullptr},
+        {"0 / 9", "Effects volume", "", nullptr},
     };
     const int rows = 8;
     int index = 0;
-    for (const auto& key : keys) {
+    for (const Control& control : controls) {
         const double x = index < rows ? 40.0 : 420.0;
         const double y = 100.0 + 52.0 * (index % rows);
-        keycap(cr, x, y, 120, 34, key.first);
-        setFont(cr, Font::Regular, 19);
-        leftText(cr, key.second, x + 136, y + 17, BODY_TEXT);
+        keycap(cr, x, y, 120, 34, control.keys);
+        double textX = x + 136;
+        if (control.missile != nullptr) {
+            missile(cr, textX + 26, y + 17, *control.missile);
+            textX += 44;
+        }
+        if (control.detail[0] == '\0') {
+            setFont(cr, Font::Regular, 19);
+            leftText(cr, control.action, textX, y + 17, BODY_TEXT);
+        } else {
+            setFont(cr, Font::Regular, 18);
+            leftText(cr, control.action, textX, y + 8, BODY_TEXT);
+            setFont(cr, Font::Regular, 14);
+            leftText(cr, control.detail, textX, y + 28, Colour{0.62, 0.68, 0.78});
+        }
         ++index;
+    }
+    const double x = 420.0;
+    const double y = 100.0 + 52.0 * (rows - 1);
+    // The three counters of the HUD's top right corner, each with its key.
+    setFont(cr, Font::Regular, 16);
+    leftText(cr, "Missiles left:", x, y + 17, BODY_TEXT);
+    const Colour* tints[] = {&BLUE_COUNTER, &GREY_COUNTER, &ORANGE_COUNTER};
+    const char* keys[] = {"Z", "X", "C"};
+    for (int k = 0; k < 3; ++k) {
+        const double chipX = x + 112 + 82 * k;
+        counterChip(cr, chipX, y + 3, 22, *tints[k], "020");
+        setFont(cr, Font::Bold, 16);
+        leftText(cr, keys[k], chipX + 55, y + 17, BODY_TEXT);
     }
 }
 
@@ -178,7 +251,91 @@ void blockPile(cairo_t* cr)
     figure(cr, 262, 388, 1.1, HERO);
 }
 
-bool drawPage(const MenuPage& page, const std::string& path)
+// `text` cut short with an ellipsis until it is no wider than `width` at the
+// current font (whole UTF-8 characters only).
+std::string shortened(cairo_t* cr, std::string text, double width)
+{
+    if (measure(cr, text).advance <= width) {
+        return text;
+    }
+    while (!text.empty() && measure(cr, text + "\u2026").advance > width) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) {
+            text.pop_back();
+        }
+        if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) {
+            text.pop_back();
+        }
+    }
+    return text + "\u2026";
+}
+
+// The level's number in a gold badge and its name beside it, on one line or
+// wrapped onto two, as large as fits; a name too long even so is cut short.
+void levelSlot(cairo_t* cr, const MenuItem& item, int number, const std::string& name)
+{
+    const Panel panel = panelOf(item);
+    drawPanel(cr, panel);
+
+    const double badge = 11.0;
+    const double badgeX = panel.x + 5 + badge;
+    const double middle = panel.y + panel.height / 2;
+    cairo_arc(cr, badgeX, middle, badge, 0, 2 * PI);
+    setColour(cr, Colour{0.3, 0.24, 0.08});
+    cairo_fill_preserve(cr);
+    setColour(cr, TITLE_GOLD);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    setFont(cr, Font::Bold, number < 10 ? 14 : 12);
+    outlinedText(cr, std::to_string(number), badgeX, middle, TITLE_GOLD, 0.0);
+
+    const double left = badgeX + badge + 5;
+    const double width = panel.x + panel.width - 4 - left;
+    const double height = panel.height - 4;
+    const double smallest = 11;
+    std::vector<std::string> lines;
+    double size = 17;
+    for (; size >= smallest; size -= 1) {
+        setFont(cr, Font::Bold, size);
+        lines = {name};
+        if (measure(cr, name).advance + size / 6 > width) {
+            lines = wrapText(cr, name, width - size / 6);
+        }
+        bool fits = lines.size() <= 2 && lines.size() * size * 1.2 <= height;
+        for (const std::string& line : lines) {
+            fits = fits && measure(cr, line).advance + size / 6 <= width;
+        }
+        if (fits) {
+            break;
+        }
+    }
+    if (size < smallest) {
+        size = smallest;
+        setFont(cr, Font::Bold, size);
+        lines = {shortened(cr, name, width - size / 6)};
+    }
+    double y = middle - (lines.size() - 1) * size * 1.2 / 2;
+    for (const std::string& line : lines) {
+        const InkBox box = lineBox(cr, line, 0, 0, 0);
+        outlinedLine(cr, line, left + box.width / 2 + size / 12, y, LABEL_INK, size / 12);
+        y += size * 1.2;
+    }
+}
+
+// A slot past the end of the level list: an empty dashed frame.
+void emptySlot(cairo_t* cr, const MenuItem& item)
+{
+    const Panel panel = panelOf(item);
+    roundedRect(cr, panel.x + 0.5, panel.y + 0.5, panel.width - 1, panel.height - 1, 8);
+    const double dash[] = {5, 4};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_set_source_rgba(cr, 0.45, 0.55, 0.85, 0.3);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+bool drawPage(const MenuPage& page, const std::string& path, const std::vector<std::string>& levels)
 {
     Canvas canvas(MENU_WIDTH, MENU_HEIGHT, false);
     cairo_t* cr = canvas.context();
@@ -218,6 +375,23 @@ bool drawPage(const MenuPage& page, const std::string& path)
     } else {
         fine = title(cr, page.title, first.top / 2.0, 56, first.top - 16.0);
     }
+    if (page.image == "main_levels") {
+        // The shipped levels by name in the slots the highlight can reach;
+        // the slots after the list's end stay visibly empty.
+        for (int slot = 0; slot < LEVEL_SLOT_COUNT; ++slot) {
+            const MenuItem& item = page.items[static_cast<size_t>(slot)];
+            if (slot < static_cast<int>(levels.size())) {
+                levelSlot(cr, item, slot + 1, levels[static_cast<size_t>(slot)]);
+            } else {
+                emptySlot(cr, item);
+            }
+        }
+        const MenuItem& back = page.items.back();
+        const Panel panel = panelOf(back);
+        const double size = fitSize(cr, Font::Bold, back.label, panel.width, panel.height, maxLabel, 12, 3);
+        itemLabel(cr, back, size);
+        return fine && size > 0.0 && (canvas.save(path) || report("cannot write " + path));
+    }
     const double size = labelSize(cr, page, maxLabel);
     for (const MenuItem& item : page.items) {
         itemLabel(cr, item, size);
@@ -225,14 +399,14 @@ bool drawPage(const MenuPage& page, const std::string& path)
     return fine && size > 0.0 && (canvas.save(path) || report("cannot write " + path));
 }
 
-bool writeMenus(const std::string& root)
+bool writeMenus(const std::string& root, const std::vector<std::string>& levels)
 {
     std::set<std::string> drawn;
     for (const MenuPage& page : menuPages()) {
         if (!drawn.insert(page.image).second) {
             continue;
         }
-        if (!drawPage(page, root + "/Data/Status/Main_menu/" + page.image + ".png")) {
+        if (!drawPage(page, root + "/Data/Status/Main_menu/" + page.image + ".png", levels)) {
             return false;
         }
     }
@@ -252,15 +426,32 @@ bool writeMenus(const std::string& root)
 
 // ---- HUD sprites ----
 
+// White, so that the counter's tint colours them, inside a dark outline wide
+// enough to part them from blocks of that tint's own colour; all ten at one
+// size, drawn tall to fill the 2:3 cell. The HUD shows them at half size.
 bool writeDigits(const std::string& root)
 {
+    const double outline = 5.0;
+    const double room = 2 * outline + 4;
+    Canvas probe(DIGIT_WIDTH, DIGIT_HEIGHT, true);
+    double widest = 0.0;
+    double tallest = 0.0;
+    setFont(probe.context(), Font::Bold, 100.0);
+    for (size_t d = 0; d < digitNames().size(); ++d) {
+        const InkBox ink = measure(probe.context(), std::to_string(d));
+        widest = std::fmax(widest, ink.width);
+        tallest = std::fmax(tallest, ink.height);
+    }
+    const double width = 100.0 * (DIGIT_WIDTH - room) / widest;
+    const double height = std::fmin(width * 1.4, 100.0 * (DIGIT_HEIGHT - room) / tallest);
+    cairo_matrix_t tall;
+    cairo_matrix_init_scale(&tall, width, height);
     for (size_t d = 0; d < digitNames().size(); ++d) {
         Canvas canvas(DIGIT_WIDTH, DIGIT_HEIGHT, true);
         cairo_t* cr = canvas.context();
-        const std::string text = std::to_string(d);
-        const double size = fitSize(cr, Font::Bold, text, DIGIT_WIDTH, DIGIT_HEIGHT, 60, 20, 2);
-        setFont(cr, Font::Bold, size);
-        outlinedText(cr, text, DIGIT_WIDTH / 2.0, DIGIT_HEIGHT / 2.0, LABEL_INK, 2.5);
+        setFont(cr, Font::Bold, width);
+        cairo_set_font_matrix(cr, &tall);
+        outlinedText(cr, std::to_string(d), DIGIT_WIDTH / 2.0, DIGIT_HEIGHT / 2.0, LABEL_INK, outline);
         const std::string path = root + "/Data/Status/Numeric/" + digitNames()[d] + ".png";
         if (!canvas.save(path)) {
             return report("cannot write " + path);
@@ -378,25 +569,52 @@ bool writeHud(const std::string& root)
 // Each picture draws into a 170 x 130 box with its origin at the top left.
 using Picture = std::function<void(cairo_t*)>;
 
+// The creeper's ball as the game draws it: plates of two blue-greys that
+// alternate around the axis it rolls about (here across the picture), and a
+// red cap at each end of that axis.
 void creeperBall(cairo_t* cr, double x, double y, double r)
 {
+    const int plates = 10;
+    cairo_save(cr);
     cairo_arc(cr, x, y, r, 0, 2 * PI);
-    cairo_set_source_rgb(cr, 0.45, 0.75, 0.25);
-    cairo_fill_preserve(cr);
+    cairo_clip(cr);
+    for (int plate = 0; plate < plates / 2; ++plate) {
+        // The plate between two meridians about the horizontal axis, seen
+        // from the front: between two half-ellipses from pole to pole.
+        const double from = std::cos(PI * plate / (plates / 2));
+        const double to = std::cos(PI * (plate + 1) / (plates / 2));
+        const int steps = 24;
+        for (int i = 0; i <= steps; ++i) {
+            const double a = PI * i / steps;
+            const double px = x - r * std::cos(a);
+            const double py = y - r * std::sin(a) * from;
+            if (i == 0) {
+                cairo_move_to(cr, px, py);
+            } else {
+                cairo_line_to(cr, px, py);
+            }
+        }
+        for (int i = steps; i >= 0; --i) {
+            const double a = PI * i / steps;
+            cairo_line_to(cr, x - r * std::cos(a), y - r * std::sin(a) * to);
+        }
+        cairo_close_path(cr);
+        if (plate % 2 == 0) {
+            cairo_set_source_rgb(cr, 0.25, 0.28, 0.38);
+        } else {
+            cairo_set_source_rgb(cr, 0.6, 0.64, 0.72);
+        }
+        cairo_fill(cr);
+    }
+    cairo_set_source_rgb(cr, 0.75, 0.2, 0.15);
+    cairo_rectangle(cr, x - r, y - r, r * 0.18, 2 * r);
+    cairo_rectangle(cr, x + r * 0.82, y - r, r * 0.18, 2 * r);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * PI);
     setColour(cr, OUTLINE);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    cairo_set_source_rgb(cr, 0.2, 0.4, 0.1);
-    cairo_set_line_width(cr, 3.0);
-    for (int band = -1; band <= 1; ++band) {
-        cairo_save(cr);
-        cairo_arc(cr, x, y, r - 1, 0, 2 * PI);
-        cairo_clip(cr);
-        cairo_move_to(cr, x + band * r * 0.5 - r * 0.3, y - r);
-        cairo_line_to(cr, x + band * r * 0.5 + r * 0.3, y + r);
-        cairo_stroke(cr);
-        cairo_restore(cr);
-    }
 }
 
 void zealot(cairo_t* cr, double x, double feetY)
@@ -443,18 +661,58 @@ void helpSign(cairo_t* cr, double x, double y, double r)
     outlinedText(cr, "?", x, y, Colour{1.0, 1.0, 0.9}, 1.5);
 }
 
-void pickup(cairo_t* cr, double x, double y, const Colour& colour)
+void outlined(cairo_t* cr, const Colour& colour)
 {
-    cairo_move_to(cr, x, y - 16);
-    cairo_line_to(cr, x + 12, y);
-    cairo_line_to(cr, x, y + 16);
-    cairo_line_to(cr, x - 12, y);
-    cairo_close_path(cr);
     setColour(cr, colour);
     cairo_fill_preserve(cr);
     setColour(cr, OUTLINE);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
+}
+
+// The three pickups as their models look, centred on (x, y): the blue gem
+// with its light band, the orange cartridge with its dark band, the grey
+// spiked mine.
+void blueGem(cairo_t* cr, double x, double y)
+{
+    cairo_move_to(cr, x, y - 18);
+    cairo_line_to(cr, x + 12, y);
+    cairo_line_to(cr, x, y + 18);
+    cairo_line_to(cr, x - 12, y);
+    cairo_close_path(cr);
+    outlined(cr, Colour{0.2, 0.4, 1.0});
+    cairo_rectangle(cr, x - 11, y - 1.5, 22, 3);
+    cairo_set_source_rgb(cr, 0.85, 0.9, 1.0);
+    cairo_fill(cr);
+}
+
+void orangeCartridge(cairo_t* cr, double x, double y)
+{
+    cairo_move_to(cr, x - 8, y + 16);
+    cairo_line_to(cr, x - 8, y - 2);
+    cairo_line_to(cr, x, y - 18);
+    cairo_line_to(cr, x + 8, y - 2);
+    cairo_line_to(cr, x + 8, y + 16);
+    cairo_close_path(cr);
+    outlined(cr, ORANGE_COUNTER);
+    cairo_rectangle(cr, x - 9, y + 7, 18, 5);
+    outlined(cr, Colour{0.6, 0.15, 0.05});
+}
+
+void greyMine(cairo_t* cr, double x, double y)
+{
+    for (int spike = 0; spike < 4; ++spike) {
+        const double a = PI / 2 * spike;
+        const double c = std::cos(a);
+        const double d = std::sin(a);
+        cairo_move_to(cr, x + 17 * c, y + 17 * d);
+        cairo_line_to(cr, x + 8 * c - 4 * d, y + 8 * d + 4 * c);
+        cairo_line_to(cr, x + 8 * c + 4 * d, y + 8 * d - 4 * c);
+        cairo_close_path(cr);
+        outlined(cr, Colour{0.36, 0.36, 0.38});
+    }
+    roundedRect(cr, x - 9, y - 9, 18, 18, 4);
+    outlined(cr, Colour{0.5, 0.5, 0.5});
 }
 
 void curvedArrow(cairo_t* cr, double cx, double cy, double r, double from, double to, const Colour& colour)
@@ -490,7 +748,7 @@ const std::map<std::string, Picture>& pictures()
                      cube(cr, 66 + 26 * column, 97 - 25 * level, 25, BLUE);
                  }
              }
-             missile(cr, 80, 30, GREY);
+             missile(cr, 80, 30, BLUE_MISSILE);
          }},
         {"camera",
          [](cairo_t* cr) {
@@ -505,7 +763,7 @@ const std::map<std::string, Picture>& pictures()
          [](cairo_t* cr) {
              keycap(cr, 6, 8, 30, 28, "X");
              figure(cr, 24, 122, 0.9, HERO);
-             missile(cr, 72, 84, GREY);
+             missile(cr, 72, 84, GREY_MISSILE);
              cube(cr, 112, 70, 34, RED);
              burst(cr, 124, 86, 20, Colour{1.0, 0.85, 0.3});
          }},
@@ -524,23 +782,18 @@ const std::map<std::string, Picture>& pictures()
          }},
         {"pet",
          [](cairo_t* cr) {
-             roundedRect(cr, 50, 86, 56, 34, 14);
-             setColour(cr, GREEN);
-             cairo_fill_preserve(cr);
-             setColour(cr, OUTLINE);
-             cairo_set_line_width(cr, 1.5);
-             cairo_stroke(cr);
-             cairo_arc(cr, 66, 98, 3, 0, 2 * PI);
-             cairo_arc(cr, 90, 98, 3, 0, 2 * PI);
-             cairo_fill(cr);
-             figure(cr, 78, 86, 0.8, HERO);
-             arrow(cr, 138, 116, 138, 20, Colour{0.6, 1.0, 0.6}, 5);
+             cube(cr, 14, 84, 38, PET);
+             figure(cr, 37, 80, 0.75, HERO);
+             arrow(cr, 72, 118, 72, 24, Colour{0.6, 1.0, 0.6}, 4);
+             cube(cr, 118, 92, 30, BLOB);
+             missile(cr, 106, 62, BLUE_MISSILE);
+             burst(cr, 134, 100, 11, Colour{1.0, 0.85, 0.3});
          }},
         {"anubis",
          [](cairo_t* cr) {
              figure(cr, 22, 122, 0.9, HERO);
              anubisFigure(cr, 140, 122);
-             missile(cr, 84, 70, RED, false);
+             missile(cr, 84, 70, RED_MISSILE, false);
          }},
         {"beware",
          [](cairo_t* cr) {
@@ -592,8 +845,8 @@ const std::map<std::string, Picture>& pictures()
          [](cairo_t* cr) {
              cube(cr, 18, 76, 40, RED);
              cube(cr, 112, 76, 40, BLUE);
-             missile(cr, 66, 40, GREY, false);
-             missile(cr, 104, 60, ORANGE, true);
+             missile(cr, 66, 40, BLUE_MISSILE, false);
+             missile(cr, 104, 60, RED_MISSILE, true);
              burst(cr, 38, 96, 14, Colour{1.0, 0.85, 0.3});
              burst(cr, 132, 96, 14, Colour{1.0, 0.85, 0.3});
          }},
@@ -602,10 +855,14 @@ const std::map<std::string, Picture>& pictures()
              keycap(cr, 14, 24, 64, 40, "F12");
              keycap(cr, 92, 24, 64, 40, "Esc");
              curvedArrow(cr, 46, 100, 18, PI * 1.3, PI * 2.9, Colour{0.6, 0.85, 1.0});
+             // What Esc opens: the pause sign.
              roundedRect(cr, 104, 84, 40, 34, 5);
              cairo_set_source_rgba(cr, 0.6, 0.85, 1.0, 0.9);
              cairo_set_line_width(cr, 3);
              cairo_stroke(cr);
+             cairo_rectangle(cr, 115, 91, 6, 20);
+             cairo_rectangle(cr, 127, 91, 6, 20);
+             cairo_fill(cr);
          }},
         {"wraithblade",
          [](cairo_t* cr) {
@@ -624,28 +881,34 @@ const std::map<std::string, Picture>& pictures()
          }},
         {"x",
          [](cairo_t* cr) {
-             keycap(cr, 16, 36, 56, 52, "X");
-             missile(cr, 130, 62, GREY);
+             keycap(cr, 8, 36, 48, 48, "X");
+             counterChip(cr, 8, 94, 20, GREY_COUNTER, "020");
+             missile(cr, 96, 60, GREY_MISSILE);
+             cube(cr, 120, 80, 30, RED);
+             burst(cr, 135, 95, 13, Colour{1.0, 0.85, 0.3});
          }},
         {"z",
          [](cairo_t* cr) {
              keycap(cr, 8, 36, 48, 48, "Z");
-             missile(cr, 96, 60, GREY);
+             counterChip(cr, 8, 94, 20, BLUE_COUNTER, "020");
+             missile(cr, 96, 60, BLUE_MISSILE);
              cube(cr, 120, 80, 30, BLUE);
          }},
         {"c",
          [](cairo_t* cr) {
              keycap(cr, 8, 36, 48, 48, "C");
-             missile(cr, 96, 60, ORANGE);
+             counterChip(cr, 8, 94, 20, ORANGE_COUNTER, "020");
+             missile(cr, 96, 60, RED_MISSILE);
              cube(cr, 120, 80, 30, RED);
          }},
         {"ammo",
          [](cairo_t* cr) {
-             pickup(cr, 30, 40, BLUE);
-             pickup(cr, 80, 40, GREY);
-             pickup(cr, 130, 40, ORANGE);
-             setFont(cr, Font::Bold, 34);
-             outlinedText(cr, "020", 85, 100, Colour{0.5, 0.7, 1.0}, 2.0);
+             blueGem(cr, 30, 40);
+             greyMine(cr, 85, 40);
+             orangeCartridge(cr, 140, 40);
+             counterChip(cr, 6, 86, 21, BLUE_COUNTER, "020");
+             counterChip(cr, 61, 86, 21, GREY_COUNTER, "020");
+             counterChip(cr, 116, 86, 21, ORANGE_COUNTER, "020");
          }},
     };
     return table;
@@ -703,9 +966,9 @@ bool writeHelp(const std::string& root, const HelpEntry& entry)
 
 } // namespace
 
-bool writeImages(const std::string& root)
+bool writeImages(const std::string& root, const std::vector<std::string>& levels)
 {
-    if (!writeMenus(root) || !writeDigits(root) || !writeHearts(root) || !writeHud(root)) {
+    if (!writeMenus(root, levels) || !writeDigits(root) || !writeHearts(root) || !writeHud(root)) {
         return false;
     }
     for (const HelpEntry& entry : helpEntries()) {

@@ -63,6 +63,42 @@ uint32_t hashName(const std::string& name)
     return hash;
 }
 
+namespace {
+
+// The naive wave's error against a band-limited step (polyBLEP): nonzero
+// within one sample either side of a wrap of the phase `p` (0..1), for a
+// phase that moves `dt` cycles per sample.
+double stepResidual(double p, double dt)
+{
+    if (p < dt) {
+        const double x = p / dt;
+        return x + x - x * x - 1.0;
+    }
+    if (p > 1.0 - dt) {
+        const double x = (p - 1.0) / dt;
+        return x * x + x + x + 1.0;
+    }
+    return 0.0;
+}
+
+} // namespace
+
+float bandLimitedWaveAt(Wave wave, double phase, double step)
+{
+    // A phase running backwards (deep FM) meets the same jumps; past half a
+    // cycle per sample no correction can help.
+    const double dt = std::min(std::fabs(step), 0.5);
+    if (dt <= 0.0 || (wave != Wave::Saw && wave != Wave::Square)) {
+        return waveAt(wave, phase);
+    }
+    const double p = phase - std::floor(phase);
+    if (wave == Wave::Saw) {
+        return static_cast<float>(2.0 * p - 1.0 - stepResidual(p, dt));
+    }
+    const double half = p + 0.5 - (p >= 0.5 ? 1.0 : 0.0);
+    return static_cast<float>((p < 0.5 ? 1.0 : -1.0) + stepResidual(p, dt) - stepResidual(half, dt));
+}
+
 float waveAt(Wave wave, double phase)
 {
     const double p = phase - std::floor(phase);
@@ -103,14 +139,16 @@ int sampleCount(double seconds, int rate)
     return std::max(0, static_cast<int>(std::lround(seconds * rate)));
 }
 
-void addTone(Samples& out, int rate, double start, double seconds, const Tone& tone)
+namespace {
+
+// The tone alone, `count` samples at `rate`.
+Samples renderTone(int rate, int count, double seconds, const Tone& tone)
 {
-    const int first = sampleCount(start, rate);
-    const int count = sampleCount(seconds, rate);
-    grow(out, static_cast<size_t>(first + count));
+    Samples out(static_cast<size_t>(count), 0.0f);
     const double ratio = tone.endHz / tone.startHz;
     double phase = 0.0;
     double modPhase = 0.0;
+    double previous = -tone.startHz / rate;
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / rate;
         const double along = seconds > 0.0 ? t / seconds : 0.0;
@@ -124,9 +162,74 @@ void addTone(Samples& out, int rate, double start, double seconds, const Tone& t
             offset = index * std::sin(TWO_PI * modPhase) / TWO_PI;
             modPhase += hz * tone.fmRatio / rate;
         }
-        const double value = waveAt(tone.wave, phase + offset) * tone.amplitude * tone.envelope.level(t, seconds);
-        out[static_cast<size_t>(first + i)] += static_cast<float>(value);
+        const double at = phase + offset;
+        out[static_cast<size_t>(i)] = static_cast<float>(bandLimitedWaveAt(tone.wave, at, at - previous) *
+                                                         tone.amplitude * tone.envelope.level(t, seconds));
+        previous = at;
         phase += hz / rate;
+    }
+    return out;
+}
+
+// The low-pass that halving the rate needs: a Blackman-windowed sinc cut at
+// the lower rate's Nyquist frequency, as (offset from the centre, weight).
+// Every other tap of such a half-band filter is zero and left out.
+struct Tap {
+    int offset;
+    double weight;
+};
+
+const std::vector<Tap>& halvingTaps()
+{
+    static const std::vector<Tap> taps = [] {
+        const int reach = 23;
+        std::vector<Tap> t;
+        double sum = 0.0;
+        for (int x = -reach; x <= reach; ++x) {
+            if (x != 0 && x % 2 == 0) {
+                continue;
+            }
+            const double sinc = x == 0 ? 1.0 : std::sin(TWO_PI * 0.25 * x) / (TWO_PI * 0.25 * x);
+            const double w = TWO_PI * (x + reach) / (2 * reach);
+            const double window = 0.42 - 0.5 * std::cos(w) + 0.08 * std::cos(2.0 * w);
+            t.push_back(Tap{x, sinc * window});
+            sum += sinc * window;
+        }
+        for (Tap& tap : t) {
+            tap.weight /= sum;
+        }
+        return t;
+    }();
+    return taps;
+}
+
+} // namespace
+
+void addTone(Samples& out, int rate, double start, double seconds, const Tone& tone)
+{
+    const int first = sampleCount(start, rate);
+    const int count = sampleCount(seconds, rate);
+    grow(out, static_cast<size_t>(first + count));
+    if (tone.wave != Wave::Saw && tone.wave != Wave::Square) {
+        const Samples alone = renderTone(rate, count, seconds, tone);
+        for (int i = 0; i < count; ++i) {
+            out[static_cast<size_t>(first + i)] += alone[static_cast<size_t>(i)];
+        }
+        return;
+    }
+    // Saw and square are drawn at twice the rate and filtered down: what
+    // their smoothed steps still fold back then mostly lies above this
+    // rate's Nyquist frequency, where the filter takes it out.
+    const Samples fine = renderTone(rate * 2, count * 2, seconds, tone);
+    for (int i = 0; i < count; ++i) {
+        double sum = 0.0;
+        for (const Tap& tap : halvingTaps()) {
+            const int at = 2 * i + tap.offset;
+            if (at >= 0 && at < 2 * count) {
+                sum += tap.weight * fine[static_cast<size_t>(at)];
+            }
+        }
+        out[static_cast<size_t>(first + i)] += static_cast<float>(sum);
     }
 }
 
@@ -182,6 +285,21 @@ void addPluck(Samples& out, int rate, double start, double seconds, double hz, d
         const double fade = untilEnd < release ? untilEnd / release : 1.0;
         out[static_cast<size_t>(first + i)] += static_cast<float>(value * amplitude * fade);
     }
+}
+
+double loudestWindowRms(const Samples& samples, int rate, double window)
+{
+    const size_t width = static_cast<size_t>(std::max(1, sampleCount(window, rate)));
+    double sum = 0.0;
+    double loudest = 0.0;
+    for (size_t i = 0; i < samples.size(); ++i) {
+        sum += static_cast<double>(samples[i]) * samples[i];
+        if (i >= width) {
+            sum -= static_cast<double>(samples[i - width]) * samples[i - width];
+        }
+        loudest = std::max(loudest, sum);
+    }
+    return std::sqrt(loudest / static_cast<double>(width));
 }
 
 void normalise(Samples& samples, float peak)

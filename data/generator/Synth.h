@@ -29,6 +29,11 @@ uint32_t hashName(const std::string& name);
 enum class Wave { Sine, Square, Saw, Triangle };
 
 float waveAt(Wave wave, double phase);   // phase in cycles
+// The same wave without the partials that would fold back below the
+// sample rate's Nyquist frequency, for a phase moving `step` cycles per
+// sample. Saw and square lose their aliasing; sine and triangle (whose
+// partials fall off fast) are as waveAt gives them.
+float bandLimitedWaveAt(Wave wave, double phase, double step);
 
 // Attack and release in seconds; the level holds at 1 between them, then
 // decays exponentially with `decay` per second when decay > 0.
@@ -70,6 +75,10 @@ void addNoise(Samples& out, int rate, double start, double seconds, const NoiseB
 // A plucked string (Karplus-Strong); `brightness` 0..1.
 void addPluck(Samples& out, int rate, double start, double seconds, double hz, double amplitude,
               double brightness, Noise& noise);
+
+// The root mean square of the loudest `window` seconds; a shorter sound
+// counts as padded with silence.
+double loudestWindowRms(const Samples& samples, int rate, double window);
 
 // Scales the peak to `peak`, then fades both ends over `fadeSeconds`.
 void normalise(Samples& samples, float peak);

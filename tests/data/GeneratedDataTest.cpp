@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -145,6 +146,46 @@ TEST(GeneratedData, ImagesHaveTheShapesTheirPlacesOnScreenNeed)
     }
 }
 
+// The counters tint white digits; a dark ring around every digit keeps it
+// apart from a block of its own colour behind it.
+TEST(GeneratedData, DigitsAreWhiteInsideADarkOutline)
+{
+    for (const std::string& name : datagen::digitNames()) {
+        RgbaImage image;
+        ASSERT_TRUE(readPng("Data/Status/Numeric/" + name + ".png", image)) << name;
+        std::vector<std::pair<int, int>> glyph;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                const unsigned char* p = image.at(x, y);
+                if (p[3] >= 250 && std::min({p[0], p[1], p[2]}) >= 200) {
+                    glyph.push_back({x, y});
+                }
+            }
+        }
+        ASSERT_GT(glyph.size(), 150u) << name;
+        int ring = 0;
+        int weak = 0;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                double nearest = 1e9;
+                for (const auto& g : glyph) {
+                    nearest = std::min(nearest, std::hypot(x - g.first, y - g.second));
+                }
+                // From two to three and a half pixels out (one to nearly two
+                // on screen): opaque and dark.
+                if (nearest < 2.0 || nearest > 3.5) {
+                    continue;
+                }
+                const unsigned char* p = image.at(x, y);
+                ++ring;
+                weak += p[3] < 240 || std::max({p[0], p[1], p[2]}) > 64 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(ring, 100) << name;
+        EXPECT_EQ(weak, 0) << name << ": " << weak << " of " << ring << " outline pixels are light or see-through";
+    }
+}
+
 TEST(GeneratedData, HeartsFillByQuarters)
 {
     // Opaque light pixels (the filled part) grow with each quarter of health.
@@ -242,7 +283,21 @@ TEST(GeneratedData, EveryWavIsSixteenBitPcmAtARateTheMixerTakes)
     }
 }
 
-TEST(GeneratedData, EffectsAreShortAndTheLiftGrainShortest)
+namespace {
+
+// Sign changes per second over samples [from, to).
+double crossingRate(const WavInfo& info, size_t from, size_t to)
+{
+    int crossings = 0;
+    for (size_t i = from + 1; i < to && i < info.samples.size(); ++i) {
+        crossings += (info.samples[i - 1] < 0) != (info.samples[i] < 0) ? 1 : 0;
+    }
+    return crossings * static_cast<double>(info.rate) / static_cast<double>(to - from);
+}
+
+} // namespace
+
+TEST(GeneratedData, EffectsAreShortAndTheLiftToneLastsAndRises)
 {
     for (const std::string& path : soundFiles()) {
         WavInfo info;
@@ -250,10 +305,57 @@ TEST(GeneratedData, EffectsAreShortAndTheLiftGrainShortest)
         EXPECT_GT(info.seconds(), 0.02) << path;
         EXPECT_LE(info.seconds(), 1.5) << path;
     }
-    // Restarted every frame while a lift rises: longer would fill the channels.
+    // A ride must be heard: a tone long enough to follow, and going up.
     WavInfo lift;
     ASSERT_TRUE(readWav(hostPath("Data\\Sounds\\Elevator\\ElevatorUp.wav"), lift));
-    EXPECT_LE(lift.seconds(), 0.030);
+    EXPECT_GE(lift.seconds(), 0.3);
+    const size_t third = lift.samples.size() / 3;
+    EXPECT_GT(crossingRate(lift, 2 * third, 3 * third), 1.2 * crossingRate(lift, 0, third)) << "the pitch rises";
+}
+
+namespace {
+
+// An effect's level: the loudest tenth of a second, in dB of full scale.
+double loudestTenthDb(const WavInfo& info)
+{
+    const size_t window = static_cast<size_t>(info.rate / 10);
+    std::vector<double> energy(info.samples.size() + 1, 0.0);
+    for (size_t i = 0; i < info.samples.size(); ++i) {
+        energy[i + 1] = energy[i] + static_cast<double>(info.samples[i]) * info.samples[i];
+    }
+    double loudest = 0.0;
+    for (size_t end = 1; end < energy.size(); ++end) {
+        loudest = std::max(loudest, energy[end] - energy[end > window ? end - window : 0]);
+    }
+    return 20.0 * std::log10(std::sqrt(loudest / window) / 32768.0);
+}
+
+} // namespace
+
+// No effect drowns the others or gets lost under them, and the sounds the
+// player makes all the time are no louder than a block bursting.
+TEST(GeneratedData, EffectsAreMixedEvenly)
+{
+    std::map<std::string, double> levels;
+    std::vector<double> sorted;
+    for (const std::string& path : soundFiles()) {
+        WavInfo info;
+        ASSERT_TRUE(readWav(hostPath(path), info)) << path;
+        levels[path] = loudestTenthDb(info);
+        sorted.push_back(levels[path]);
+    }
+    std::sort(sorted.begin(), sorted.end());
+    const double median = (sorted[(sorted.size() - 1) / 2] + sorted[sorted.size() / 2]) / 2.0;
+    for (const auto& level : levels) {
+        EXPECT_NEAR(level.second, median, 6.0) << level.first;
+    }
+    const double burst = levels.at("Data\\Sounds\\Block\\BlockExplode.wav");
+    for (const char* frequent : {"Player\\PlayerJump", "Player\\PlayerFireBlueMissile", "Player\\PlayerFireRedMissile",
+                                 "Player\\PlayerFireDestroyMissile", "Block\\BlockCreate"}) {
+        const std::string path = std::string("Data\\Sounds\\") + frequent + ".wav";
+        ASSERT_TRUE(levels.count(path)) << path;
+        EXPECT_LE(levels.at(path), burst + 3.0) << path;
+    }
 }
 
 TEST(GeneratedData, EffectsStartAndEndInSilenceSoTheyDoNotClick)
@@ -320,9 +422,11 @@ TEST(GeneratedData, GeneratorRunTwiceGivesIdenticalFilesMatchingTheGameDirectory
     TempDir second;
     int results[2] = {-1, -1};
     std::thread other([&] {
-        results[0] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + first.path() + "' >/dev/null").c_str());
+        results[0] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + first.path() + "' '" VANTOREL_DATA_SOURCE_DIR
+                                  "' >/dev/null").c_str());
     });
-    results[1] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + second.path() + "' >/dev/null").c_str());
+    results[1] = std::system(("'" VANTOREL_DATA_GENERATOR "' '" + second.path() + "' '" VANTOREL_DATA_SOURCE_DIR
+                              "' >/dev/null").c_str());
     other.join();
     ASSERT_EQ(results[0], 0);
     ASSERT_EQ(results[1], 0);

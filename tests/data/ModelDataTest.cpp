@@ -212,9 +212,14 @@ TEST_F(ModelDataTest, BlocksFillTheirCellAndTheTileLiesOnTheFloor)
 
 TEST_F(ModelDataTest, SmallModelsHaveTheSizesTheirDrawingAssumes)
 {
+    // A spark that reads in a burst of sixty, yet small beside a block.
     std::unique_ptr<VXOBJData> particle = load("Data\\Particles\\Particle.obj");
     EXPECT_EQ(particle->dataSet.blocks.size(), 1u) << "drawn with the particle material over every block";
-    EXPECT_TRUE(boundsOf(*particle).within(-1.5f, 1.5f));
+    const Bounds spark = boundsOf(*particle);
+    EXPECT_TRUE(spark.within(-5.0f, 5.0f));
+    for (int a = 0; a < 3; ++a) {
+        EXPECT_GE(spark.extent(a), 6.0f) << "axis " << a;
+    }
 
     std::unique_ptr<VXOBJData> shadow = load("Data\\Status\\Shadow\\Shadow.obj");
     const Bounds s = boundsOf(*shadow);
@@ -229,11 +234,18 @@ TEST_F(ModelDataTest, SmallModelsHaveTheSizesTheirDrawingAssumes)
         EXPECT_TRUE(boundsOf(*item).within(-10.0f, 10.0f)) << path;
     }
 
-    // Missiles fly along +z inside their 12-unit box: the head leads, the tail trails.
+    // Missiles fly along +z, ten units an update: drawn well beyond their
+    // 12-unit box so that they show in flight, yet narrower than a cell. The
+    // head leads, the tail trails.
     const Bounds head = boundsOf(*load("Data\\Attack\\Missile\\Models\\MissileHead.obj"));
     const Bounds tail = boundsOf(*load("Data\\Attack\\Missile\\Models\\MissileTail.obj"));
-    EXPECT_TRUE(head.within(-7.0f, 7.0f));
-    EXPECT_TRUE(tail.within(-7.0f, 7.0f));
+    for (const Bounds* part : {&head, &tail}) {
+        EXPECT_TRUE(part->within(-30.0f, 30.0f));
+        EXPECT_LE(part->extent(0), 20.0f);
+        EXPECT_LE(part->extent(1), 20.0f);
+    }
+    EXPECT_GE(head.max[2] - tail.min[2], 30.0f) << "nose to tail";
+    EXPECT_GE(std::max(head.extent(0), tail.extent(0)), 12.0f);
     EXPECT_GT(head.max[2], -head.min[2]);
     EXPECT_LT(tail.max[2], 0.0f);
 
