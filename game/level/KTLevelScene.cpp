@@ -245,10 +245,9 @@ int KTLevelScene::update()
         return loopCode;
     }
     if (input != levelInput) {
-        // Keys released while the menus had the keyboard never reached the
-        // level keys: play resumes from rest, the camera's zoom included.
-        movement.release();
-        camera.zoom = 0.0f;
+        // Keys pressed or released while the menus had the keyboard never
+        // reached the level keys: play resumes from the keys held now.
+        levelInput->resume();
         input = levelInput;
     }
     if (Mix_PlayingMusic() == 0 && Mix_PausedMusic() == 0) {

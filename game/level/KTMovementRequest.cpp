@@ -4,10 +4,3 @@ KTMovementRequest::KTMovementRequest()
     : dx(0), dz(0), walk(true), direction(0.0f, 0.0f, 0.0f, 1.0f), facing(VXQuat::identity())
 {
 }
-
-void KTMovementRequest::release()
-{
-    dx = 0;
-    dz = 0;
-    walk = true;
-}

@@ -17,9 +17,6 @@ struct KTMovementRequest {
     VXQuat facing;
 
     KTMovementRequest();
-
-    // At rest: no arrow held, walking allowed; direction and facing are kept.
-    void release();
 };
 
 #endif

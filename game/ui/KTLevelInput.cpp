@@ -1,9 +1,11 @@
 #include "game/ui/KTLevelInput.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTMusic.h"
@@ -32,6 +34,19 @@ const float LowJumpHeight = 15.0f;
 const float ZoomLowestY = 50.0f;
 const float ZoomHighestY = 500.0f;
 const int MaxAmmo = 999;
+// In the order of KTLevelInput::counted.
+const int CountedKeys[] = {KTKey::Up, KTKey::Down, KTKey::Right, KTKey::Left, KTKey::W, KTKey::S};
+const int WalkKeys[] = {KTKey::RightShift, KTKey::LeftShift, KTKey::RightCtrl, KTKey::LeftCtrl};
+
+int countedSlot(int key)
+{
+    for (int i = 0; i < static_cast<int>(std::size(CountedKeys)); ++i) {
+        if (CountedKeys[i] == key) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 int fireSoundOf(int type)
 {
@@ -59,16 +74,24 @@ void KTLevelInput::onKeyDown(int key)
     KTMainCharacter* player = scene->player;
     switch (key) {
     case KTKey::Up:
-        step(movement->dz, 1);
+        if (countPress(key)) {
+            step(movement->dz, 1);
+        }
         break;
     case KTKey::Down:
-        step(movement->dz, -1);
+        if (countPress(key)) {
+            step(movement->dz, -1);
+        }
         break;
     case KTKey::Right:
-        step(movement->dx, 1);
+        if (countPress(key)) {
+            step(movement->dx, 1);
+        }
         break;
     case KTKey::Left:
-        step(movement->dx, -1);
+        if (countPress(key)) {
+            step(movement->dx, -1);
+        }
         break;
     case KTKey::RightShift:
     case KTKey::LeftShift:
@@ -102,10 +125,10 @@ void KTLevelInput::onKeyDown(int key)
         scene->camera.angle += QuarterTurn;
         break;
     case KTKey::W:
-        zoom(-1.0f, -1.0f);
+        zoom(key, -1.0f);
         break;
     case KTKey::S:
-        zoom(1.0f, 1.0f);
+        zoom(key, 1.0f);
         break;
     case KTKey::M:
         if (scene->music != nullptr) {
@@ -154,6 +177,9 @@ void KTLevelInput::onKeyDown(int key)
 
 void KTLevelInput::onKeyUp(int key)
 {
+    if (countedSlot(key) >= 0 && !countRelease(key)) {
+        return;
+    }
     switch (key) {
     case KTKey::Left:
         step(movement->dx, 1);
@@ -194,16 +220,52 @@ void KTLevelInput::step(int& axis, int change)
     axis = std::clamp(axis + change, -1, 1);
 }
 
-void KTLevelInput::zoom(float rate, float offsetSign)
+void KTLevelInput::zoom(int key, float sign)
 {
     KTCameraRig& camera = scene->camera;
-    camera.zoom += rate;
-    const bool room = offsetSign < 0.0f ? camera.offset.y() > ZoomLowestY : camera.offset.y() < ZoomHighestY;
+    if (countPress(key)) {
+        camera.zoom += sign;
+    }
+    const bool room = sign < 0.0f ? camera.offset.y() > ZoomLowestY : camera.offset.y() < ZoomHighestY;
     if (room) {
         VXVec4 step(0.0f, 3.0f, -1.75f, 1.0f);
-        step *= offsetSign;
+        step *= sign;
         camera.offset += step;
     }
+}
+
+bool KTLevelInput::countPress(int key)
+{
+    const int slot = countedSlot(key);
+    if (slot < 0 || counted[slot]) {
+        return false;
+    }
+    counted[slot] = true;
+    return true;
+}
+
+bool KTLevelInput::countRelease(int key)
+{
+    const int slot = countedSlot(key);
+    if (slot < 0 || !counted[slot]) {
+        return false;
+    }
+    counted[slot] = false;
+    return true;
+}
+
+void KTLevelInput::resume()
+{
+    static_assert(std::size(CountedKeys) == CountedKeyCount, "one slot per counted key");
+    const Uint8* held = SDL_GetKeyState(nullptr);
+    for (int i = 0; i < CountedKeyCount; ++i) {
+        counted[i] = held[CountedKeys[i]] != 0;
+    }
+    const auto count = [this](int key) { return counted[countedSlot(key)] ? 1 : 0; };
+    movement->dx = count(KTKey::Right) - count(KTKey::Left);
+    movement->dz = count(KTKey::Up) - count(KTKey::Down);
+    movement->walk = std::none_of(std::begin(WalkKeys), std::end(WalkKeys), [held](int key) { return held[key] != 0; });
+    scene->camera.zoom = static_cast<float>(count(KTKey::S) - count(KTKey::W));
 }
 
 void KTLevelInput::pause()

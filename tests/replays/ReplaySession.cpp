@@ -111,8 +111,9 @@ void ReplaySession::begin(int level, unsigned int seed)
     s.world->particles.next = 0;
     s.levelIndex = level;
     s.loadLevel();
-    s.movement.release();
-    s.camera.zoom = 0.0f;
+    // No key is held as the level starts (pushed events leave SDL's key
+    // state alone): the movement request and zoom start at rest.
+    s.levelInput->resume();
     s.menuMode = false;
     s.gameStarted = true;
     s.input = s.levelInput;

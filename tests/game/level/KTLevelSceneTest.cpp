@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <cmath>
 #include <string>
 
@@ -104,6 +106,94 @@ TEST_F(LevelSceneTest, PlayResumesFromRestAfterTheMenus)
     const float y = scene.camera.offset.y();
     run(3);
     EXPECT_FLOAT_EQ(scene.camera.offset.y(), y) << "the camera stays where it was";
+}
+
+TEST_F(LevelSceneTest, KeysHeldThroughThePauseCountAsSdlReportsThemOnResume)
+{
+    // SDL's own key state, as its event loop keeps it; put back at the end.
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    struct Released {
+        Uint8* keys;
+        ~Released()
+        {
+            for (int key : {SDLK_UP, SDLK_LEFT, SDLK_w, SDLK_s, SDLK_RIGHT}) {
+                keys[key] = 0;
+            }
+        }
+    } released{keys};
+    const auto pause = [&] {
+        levelKey(KTKey::Escape);
+        run(1);
+        ASSERT_EQ(scene.input, scene.menuInput);
+    };
+    const auto resume = [&] {
+        menuKey(KTKey::Escape);
+        ASSERT_FALSE(scene.menuMode);
+        run(1);
+    };
+    play();
+    run(1);
+
+    // Up and 'w' held through Escape-Escape: still walking and zooming after
+    // it, and their release in play stops both.
+    levelKey(KTKey::Up);
+    levelKey(KTKey::W);
+    pause();
+    keys[SDLK_UP] = 1;
+    keys[SDLK_w] = 1;
+    resume();
+    EXPECT_EQ(scene.movement.dz, 1) << "Up is still held";
+    EXPECT_FLOAT_EQ(scene.camera.zoom, -1.0f) << "'w' is still held";
+    keys[SDLK_UP] = 0;
+    keys[SDLK_w] = 0;
+    levelKeyUp(KTKey::Up);
+    levelKeyUp(KTKey::W);
+    run(1);
+    EXPECT_EQ(scene.movement.dz, 0);
+    EXPECT_FLOAT_EQ(scene.camera.zoom, 0.0f);
+
+    // Left and 's' released while the menus had the keyboard, Right and 'w'
+    // pressed there, and SDL reports nothing held at Resume: their later
+    // release in play undoes nothing.
+    levelKey(KTKey::Left);
+    levelKey(KTKey::S);
+    pause();
+    scene.menuInput->onKeyUp(KTKey::Left);
+    scene.menuInput->onKeyUp(KTKey::S);
+    menuKey(KTKey::Right);
+    menuKey(KTKey::W);
+    resume();
+    EXPECT_EQ(scene.movement.dx, 0);
+    EXPECT_FLOAT_EQ(scene.camera.zoom, 0.0f);
+    levelKeyUp(KTKey::Right);
+    levelKeyUp(KTKey::W);
+    EXPECT_EQ(scene.movement.dx, 0) << "no key held: no walk to the left";
+    EXPECT_FLOAT_EQ(scene.camera.zoom, 0.0f) << "no key held: no zoom";
+    // Nothing held: the player stays on its cell and the camera stays.
+    const VXVec4 cell = scene.player->physicsObject->position;
+    const float cameraY = scene.camera.offset.y();
+    run(60);
+    const VXVec4& now = scene.player->physicsObject->position;
+    EXPECT_EQ(std::floor(now.x() / 30.0f), std::floor(cell.x() / 30.0f)) << "no walk";
+    EXPECT_EQ(std::floor(now.z() / 30.0f), std::floor(cell.z() / 30.0f)) << "no walk";
+    EXPECT_FLOAT_EQ(scene.camera.offset.y(), cameraY);
+
+    // Right pressed while the menus had the keyboard and still held at
+    // Resume counts; its release in play undoes it.
+    pause();
+    menuKey(KTKey::Right);
+    keys[SDLK_RIGHT] = 1;
+    resume();
+    EXPECT_EQ(scene.movement.dx, 1) << "Right is held";
+    keys[SDLK_RIGHT] = 0;
+    levelKeyUp(KTKey::Right);
+    EXPECT_EQ(scene.movement.dx, 0);
+    // A press in play counts once however often it comes.
+    levelKey(KTKey::Left);
+    levelKey(KTKey::Left);
+    EXPECT_EQ(scene.movement.dx, -1);
+    levelKeyUp(KTKey::Left);
+    EXPECT_EQ(scene.movement.dx, 0);
 }
 
 TEST_F(LevelSceneTest, MovementTablesGiveFacingAndPushForEveryRequest)
