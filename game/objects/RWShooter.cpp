@@ -177,6 +177,8 @@ void RWShooter::die()
     playSoundAt(traits.deathSound, position);
     dead = true;
     state = QMState::Dead;
+    // A pending shot is dropped: a dead shooter never fires.
+    shotTimer = 0;
     requestStance(skeleton, deathStance);
     if (traits.flies) {
         // The corpse drops.

@@ -130,6 +130,30 @@ TEST_F(Shooter, HitBeforeTheShotCancelsIt)
     EXPECT_EQ(missilesOfType<RWAnubis>(10), 0);
 }
 
+TEST_F(Shooter, AShooterKilledDuringItsWindUpNeverFires)
+{
+    RWAnubis* anubis = inRange<RWAnubis>();
+    run(30);
+    ASSERT_GT(anubis->shotTimer, 10);
+    anubis->takeDamage(anubis->hitPoints);
+    ASSERT_TRUE(anubis->dead);
+    run(40);
+    EXPECT_EQ(sounds.countOf(KTSoundId::AnubisShot), 0);
+    EXPECT_EQ(missilesOfType<RWAnubis>(10), 0);
+
+    // A reaper lined up with the player from the other side.
+    RWReaper* reaper = spawn<RWReaper>(VXVec4(105, 15, 305, 1));
+    reaper->state = QMState::Pursuing;
+    run(1);
+    ASSERT_EQ(reaper->shotTimer, 60);
+    run(45);
+    reaper->takeDamage(reaper->hitPoints);
+    ASSERT_TRUE(reaper->dead);
+    run(20);
+    EXPECT_EQ(sounds.countOf(KTSoundId::ReaperAttackMissile), 0);
+    EXPECT_EQ(missilesOfType<RWReaper>(12), 0);
+}
+
 TEST_F(Shooter, RedAmmoIsDroppedOnceWhenTheDeadStanceFirstShows)
 {
     RWAnubis* anubis = spawn<RWAnubis>(VXVec4(105, 15, 105, 1));
