@@ -167,7 +167,9 @@ void QMIntelligence::sense()
         attackChoice = 0;
         return;
     }
-    if (d <= attackRange(3)) {
+    // A band whose range is 0 is one the type does not have: at distance 0
+    // it would start an attack that nothing ever ends.
+    if (attackRange(3) > 0.0f && d <= attackRange(3)) {
         attackChoice = 3;
     } else if (attackRange(3) < d && d <= attackRange(2)) {
         attackChoice = 2;

@@ -154,6 +154,25 @@ TEST_F(Shooter, AShooterKilledDuringItsWindUpNeverFires)
     EXPECT_EQ(missilesOfType<RWReaper>(12), 0);
 }
 
+TEST_F(Shooter, AnEnemyExactlyOnItsTargetBeginsNoAttackItLacks)
+{
+    // The player exactly at the shooter's position: no attack that the
+    // shooter cannot carry out is begun, and once the player stands lined
+    // up in range it shoots.
+    RWAnubis* anubis = spawn<RWAnubis>(VXVec4(105, 15, 105, 1));
+    anubis->state = QMState::Pursuing;
+    player.position = anubis->position;
+    anubis->sense();
+    anubis->updateState();
+    EXPECT_EQ(anubis->attackChoice, 0);
+    EXPECT_EQ(anubis->state, QMState::Pursuing);
+    EXPECT_FALSE(anubis->attackInProgress);
+    run(5);
+    placePlayer(VXVec4(anubis->position.x(), 15, anubis->position.z() + 100, 1));
+    run(60);
+    EXPECT_EQ(sounds.countOf(KTSoundId::AnubisShot), 1);
+}
+
 TEST_F(Shooter, RedAmmoIsDroppedOnceWhenTheDeadStanceFirstShows)
 {
     RWAnubis* anubis = spawn<RWAnubis>(VXVec4(105, 15, 105, 1));
