@@ -112,7 +112,9 @@ void KTLevelFileReader::parseLine(std::string line)
     } else if (command == "For" || command == "for") {
         runLoop(tokenizer);
     } else if (command == "Increment_Counter") {
-        counter += parseInt(tokenizer.nextToken());
+        // Wraps at 32 bits, as the cursor sums do.
+        counter = static_cast<int>(static_cast<unsigned int>(counter)
+                                   + static_cast<unsigned int>(parseInt(tokenizer.nextToken())));
     } else if (command == "Store_Integer") {
         std::string name = tokenizer.nextToken();
         namedIntegers[name] = parseInt(tokenizer.nextToken());

@@ -125,6 +125,14 @@ TEST_F(LevelScript, RunawayLoopsAreCutShort)
     EXPECT_LE(reader.counter, 1);
 }
 
+TEST_F(LevelScript, CountersWrapAtThirtyTwoBits)
+{
+    run("Increment_Counter 2147483647\nIncrement_Counter 2147483647\n");
+    EXPECT_EQ(reader.counter, -2);
+    run("Increment_Counter -2147483648\nIncrement_Counter -1\n");
+    EXPECT_EQ(reader.counter, 2147483647);
+}
+
 TEST_F(LevelScript, LongLoopBodiesAreCutShortByTheirText)
 {
     // Few repetitions, but each carries out a long line: the text the loops
