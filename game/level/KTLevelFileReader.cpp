@@ -26,8 +26,8 @@ const int DefaultHeight = 5;
 KTLevelFileReader::KTLevelFileReader()
     : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
-      loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), createdObjects(0),
-      objectLimitReported(false), movingObjects(0), movingLimitReported(false)
+      loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), skippingLoopBodies(false),
+      createdObjects(0), objectLimitReported(false), movingObjects(0), movingLimitReported(false)
 {
 }
 
@@ -44,6 +44,7 @@ void KTLevelFileReader::beginParse(std::string path)
     loopRepetitions = 0;
     loopBodyBytes = 0;
     loopLimitReported = false;
+    skippingLoopBodies = false;
     createdObjects = 0;
     objectLimitReported = false;
     movingObjects = 0;
@@ -110,7 +111,7 @@ void KTLevelFileReader::parseLine(std::string line)
     } else if (command == "z") {
         cursorZ = evaluate(tokenizer.nextToken());
     } else if (command == "For" || command == "for") {
-        runLoop(tokenizer);
+        runLoop(readLoopHead(tokenizer));
     } else if (command == "Increment_Counter") {
         // Wraps at 32 bits, as the cursor sums do.
         counter = static_cast<int>(static_cast<unsigned int>(counter)
@@ -127,14 +128,21 @@ void KTLevelFileReader::parseLine(std::string line)
     }
 }
 
-void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
+KTLevelFileReader::LoopHead KTLevelFileReader::readLoopHead(VXTokenizer& tokenizer)
 {
-    int start = parseInt(tokenizer.nextToken());
-    std::string word = tokenizer.nextToken();
-    if (word == "To" || word == "to") {
-        word = tokenizer.nextToken();
+    LoopHead head;
+    head.start = tokenizer.nextToken();
+    head.end = tokenizer.nextToken();
+    if (head.end == "To" || head.end == "to") {
+        head.end = tokenizer.nextToken();
     }
-    int end = evaluate(word);
+    return head;
+}
+
+void KTLevelFileReader::runLoop(const LoopHead& head)
+{
+    const int start = parseInt(head.start);
+    const int end = evaluate(head.end);
     // The body is the next line of the file, consumed whatever the bounds.
     std::string body = readLine();
     if (loopDepth >= MaxLoopDepth) {
@@ -144,7 +152,8 @@ void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
     ++loopDepth;
     // The body and the line end it was read with.
     const long bodyBytes = static_cast<long>(body.size()) + 1;
-    for (long long i = start; i < end; ++i) {
+    long long i = start;
+    for (; i < end && !skippingLoopBodies; ++i) {
         const bool tooMany = loopRepetitions >= MaxLoopRepetitions;
         if (tooMany || loopBodyBytes > MaxLoopBodyBytes - bodyBytes) {
             if (!loopLimitReported) {
@@ -159,7 +168,30 @@ void KTLevelFileReader::runLoop(VXTokenizer& tokenizer)
         loopCount = static_cast<int>(i);
         parseLine(body);
     }
+    if (i < end) {
+        skipRepetitions(i, end, body);
+    }
     --loopDepth;
+}
+
+void KTLevelFileReader::skipRepetitions(long long from, int end, std::string body)
+{
+    VXTokenizer tokenizer;
+    tokenizer.setTable(&characterClasses);
+    tokenizer.setText(&body);
+    const std::string command = tokenizer.nextToken();
+    if (command != "For" && command != "for") {
+        return;
+    }
+    const LoopHead head = readLoopHead(tokenizer);
+    const bool wasSkipping = skippingLoopBodies;
+    skippingLoopBodies = true;
+    // Each repetition reads a line, so the end of the file ends them.
+    for (long long i = from; i < end && stream.good(); ++i) {
+        loopCount = static_cast<int>(i);
+        runLoop(head);
+    }
+    skippingLoopBodies = wasSkipping;
 }
 
 void KTLevelFileReader::print(std::string prefix)

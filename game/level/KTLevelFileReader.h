@@ -55,7 +55,8 @@ public:
     // than this are not run, and a file carries out at most this many loop
     // repetitions, and loop bodies of at most this many bytes, in all. A
     // whole level has 2000 cells and a file makes at most 10000 objects; the
-    // shipped levels repeat a few dozen times.
+    // shipped levels repeat a few dozen times. Past the repetition or text
+    // limit, every loop's body is still read from the file and dropped.
     static constexpr int MaxLoopDepth = 64;
     static constexpr long MaxLoopRepetitions = 20000;
     static constexpr long MaxLoopBodyBytes = 1L << 20;
@@ -68,7 +69,18 @@ public:
     static constexpr int MaxMovingObjects = 100;
 
 private:
-    void runLoop(struct VXTokenizer& tokenizer);
+    // The words of a loop line after its command: the start and the end.
+    struct LoopHead {
+        std::string start;
+        std::string end;
+    };
+    static LoopHead readLoopHead(struct VXTokenizer& tokenizer);
+    void runLoop(const LoopHead& head);
+    // Repetitions `from` up to `end` of a loop past a loop limit: none is
+    // carried out, but a body that is itself a loop line still reads its own
+    // body lines from the file as it would have, and drops them, so that no
+    // line of a loop's body is ever run as an ordinary line.
+    void skipRepetitions(long long from, int end, std::string body);
     void echo(const std::string& textWithNewline);
     // True when `command` is a creating command; it has then been carried out.
     bool runCreatingCommand(const std::string& command, struct VXTokenizer& tokenizer);
@@ -90,6 +102,8 @@ private:
     long loopRepetitions;
     long loopBodyBytes;
     bool loopLimitReported;
+    // Inside repetitions that skipRepetitions reads without running.
+    bool skippingLoopBodies;
     int createdObjects;
     bool objectLimitReported;
     int movingObjects;

@@ -125,6 +125,26 @@ TEST_F(LevelScript, RunawayLoopsAreCutShort)
     EXPECT_LE(reader.counter, 1);
 }
 
+TEST_F(LevelScript, AfterTheRepetitionCapLoopBodiesAreReadButNotRun)
+{
+    // The cap falls in the outer loop's third repetition: that repetition's
+    // inner body, and those of the later loops (whose inner loop takes one
+    // body line per repetition, the first none to run and the second a loop
+    // of its own), are read as bodies and dropped, never run as lines.
+    const std::string out = runCapturing("Level Capped\n"
+                                         "For 0 To 3\nFor 0 To 9999\n"
+                                         "Increment_Counter 1\nIncrement_Counter 1\nIncrement_Counter 1\n"
+                                         "For 0 To 2\nFor 0 To loop_count\n"
+                                         "Increment_Counter 100\nFor 0 To 4\nIncrement_Counter 100\n"
+                                         "x 7\n");
+    EXPECT_EQ(reader.counter, 2 * 9999);
+    EXPECT_EQ(reader.cursorX, 7) << "the file reads on after the loops";
+    const std::string line = "TOO MANY LOOP REPETITIONS IN LEVEL Capped\n";
+    const std::size_t first = out.find(line);
+    ASSERT_NE(first, std::string::npos) << out;
+    EXPECT_EQ(out.find(line, first + 1), std::string::npos) << "said once";
+}
+
 TEST_F(LevelScript, CountersWrapAtThirtyTwoBits)
 {
     run("Increment_Counter 2147483647\nIncrement_Counter 2147483647\n");
