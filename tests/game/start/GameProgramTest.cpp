@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -14,6 +15,26 @@
 #include "support/ProgramProcess.h"
 #include "support/ProgramWindow.h"
 #include "support/TempDir.h"
+
+namespace {
+
+// The game started as startProgramCopy does, with no display for the x11
+// driver: the video mode cannot be set, so the program ends after its first
+// lines.
+pid_t startGameWithoutDisplay(const std::string& programDir, bool redirect, const std::string& terminalFile)
+{
+    const char* display = getenv("DISPLAY");
+    const std::string savedDisplay = display != nullptr ? display : "";
+    unsetenv("DISPLAY");
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    const pid_t pid = startProgramCopy("Vantorel", programDir, redirect, terminalFile);
+    if (display != nullptr) {
+        setenv("DISPLAY", savedDisplay.c_str(), 1);
+    }
+    return pid;
+}
+
+} // namespace
 
 TEST(GameProgram, LogsIntoStdoutTxtOpensItsWindowAndClosesOnTheCloseButton)
 {
@@ -82,16 +103,38 @@ TEST(GameProgram, WithoutAWindowNothingIsInitialized)
 {
     TempDir dir;
     const std::string terminal = dir.file("terminal.txt");
-    // No display for the x11 driver: the video mode cannot be set.
-    const char* display = getenv("DISPLAY");
-    const std::string savedDisplay = display != nullptr ? display : "";
-    unsetenv("DISPLAY");
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    const pid_t pid = startProgramCopy("Vantorel", dir.path(), false, terminal);
-    if (display != nullptr) {
-        setenv("DISPLAY", savedDisplay.c_str(), 1);
-    }
+    const pid_t pid = startGameWithoutDisplay(dir.path(), false, terminal);
     ASSERT_GT(pid, 0);
     EXPECT_EQ(waitForExit(pid, 10000), 0);
     EXPECT_EQ(readWholeFile(terminal), "HELLO WORLD\nFAILED TO INIT SDL\n");
+}
+
+TEST(GameProgram, ALogFileThatCannotBeMadeLeavesTheLinesOnTheirStream)
+{
+    TempDir dir;
+    // Folders where the two log files would go: neither can be created.
+    std::filesystem::create_directory(dir.file("stdout.txt"));
+    std::filesystem::create_directory(dir.file("stderr.txt"));
+    const std::string terminal = dir.file("terminal.txt");
+    const std::string errors = dir.file("errors.txt");
+    // The program's standard error is this test's, for as long as it starts.
+    const int savedError = dup(STDERR_FILENO);
+    const int errorFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(errorFile, 0);
+    dup2(errorFile, STDERR_FILENO);
+    close(errorFile);
+    const pid_t pid = startGameWithoutDisplay(dir.path(), true, terminal);
+    dup2(savedError, STDERR_FILENO);
+    close(savedError);
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(waitForExit(pid, 10000), 0);
+    // The program names the files by where it really lies.
+    const std::string programDir = std::filesystem::canonical(dir.path()).string();
+    EXPECT_EQ(readWholeFile(terminal), "UNABLE TO CREATE " + programDir +
+                                           "/stdout.txt: Is a directory; THE LOG STAYS HERE\n"
+                                           "HELLO WORLD\nFAILED TO INIT SDL\n");
+    const std::string errorLog = readWholeFile(errors);
+    EXPECT_EQ(errorLog.rfind("UNABLE TO CREATE " + programDir + "/stderr.txt: Is a directory; THE LOG STAYS HERE\n", 0),
+              0u)
+        << errorLog;
 }
