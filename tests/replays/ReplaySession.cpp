@@ -2,9 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <iostream>
 #include <streambuf>
 
+#include "game/level/KTLevelRender.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
@@ -76,6 +78,44 @@ int ReplaySession::shippedLevelCount()
     return shippedLevels;
 }
 
+std::vector<unsigned char> ReplaySession::picture(bool hud)
+{
+    const int width = PictureWidth;
+    const int height = PictureHeight;
+    {
+        MutedOutput muted;
+        KTLevelScene& s = scene();
+        if (hud) {
+            s.drawFrame();
+        } else {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            s.levelRender->begin();
+            s.levelRender->drawPass();
+            s.levelRender->end();
+        }
+    }
+    std::vector<unsigned char> bottomUp(static_cast<size_t>(width) * height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<unsigned char> rows(bottomUp.size());
+    const size_t row = static_cast<size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
+        std::copy_n(&bottomUp[static_cast<size_t>(height - 1 - y) * row], row, &rows[static_cast<size_t>(y) * row]);
+    }
+    return rows;
+}
+
+double ReplaySession::emptyShare(const std::vector<unsigned char>& rgb, int rows)
+{
+    const size_t end = std::min(rgb.size(), static_cast<size_t>(PictureWidth) * rows * 3);
+    size_t empty = 0;
+    for (size_t i = 0; i + 2 < end; i += 3) {
+        empty += rgb[i] == 0 && rgb[i + 1] == 0 && rgb[i + 2] == 0 ? 1 : 0;
+    }
+    return end == 0 ? 0.0 : static_cast<double>(empty) / static_cast<double>(end / 3);
+}
+
 void ReplaySession::begin(int level, unsigned int seed)
 {
     KTLevelScene& s = scene();
@@ -130,7 +170,7 @@ bool ReplaySession::frame(const std::vector<ReplayEvent>& events)
     }
     {
         MutedOutput muted;
-        if (frames % DrawInterval == 0) {
+        if (drawEveryFrame || frames % DrawInterval == 0) {
             s.draw();
         }
         s.input->pollInput();

@@ -21,6 +21,9 @@ class ReplaySession {
 public:
     // Every this many frames one is drawn (the first of them included).
     static constexpr int DrawInterval = 10;
+    // Every frame drawn, as the game draws them: what is only shown (the
+    // help panel's fade) then keeps the game's pace for pictures.
+    bool drawEveryFrame = false;
 
     // Window and assets, once per process; false without a display. The
     // scene is set up the first time, as the game does at start.
@@ -30,6 +33,16 @@ public:
     // The shipped level list, plus one small level after it, so that the
     // last shipped level also advances when its goal is reached.
     static int shippedLevelCount();
+
+    // What the player sees now: the scene drawn once more without a frame
+    // passing, 800 by 600 RGB, rows top first; without the HUD, the level
+    // alone.
+    static constexpr int PictureWidth = 800;
+    static constexpr int PictureHeight = 600;
+    static std::vector<unsigned char> picture(bool hud = true);
+    // The share of the picture's top `rows` rows left in the clear colour
+    // (black): where the view shows nothing of the level.
+    static double emptyShare(const std::vector<unsigned char>& rgb, int rows);
 
     // Level `level` loaded from the start with the random seed `seed`, menus
     // closed as after New Game.

@@ -13,6 +13,8 @@
 #include "game/objects/RWShooter.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTMainCharacter.h"
+#include "game/start/KTAssets.h"
+#include "support/PngFile.h"
 
 int enemyHitPoints(const QMIntelligence* ai)
 {
@@ -40,6 +42,7 @@ void ReplayPilot::begin(int level, unsigned int seed)
     held.clear();
     wanted.clear();
     releaseNext.clear();
+    shownSigns.clear();
 }
 
 void ReplayPilot::hold(const std::set<int>& keys)
@@ -102,6 +105,7 @@ bool ReplayPilot::tick()
         }
     }
     recording.frames = session.frameNumber();
+    reportSigns();
     if (traceEvery > 0 && (session.frameNumber() % traceEvery == 0 || !going)) {
         printState();
     }
@@ -153,4 +157,43 @@ void ReplayPilot::printState() const
         std::printf("\n");
     }
     std::fflush(stdout);
+}
+
+// A line for every help sign whose panel came up this frame, so a plan's
+// run shows how long each panel stays before the next replaces it.
+void ReplayPilot::reportSigns()
+{
+    const std::vector<KTHelpSign>& signs = ReplaySession::scene().world->helpSigns;
+    shownSigns.resize(signs.size(), false);
+    for (size_t i = 0; i < signs.size(); ++i) {
+        if (signs[i].active || shownSigns[i]) {
+            continue;
+        }
+        shownSigns[i] = true;
+        std::string name = "?";
+        for (const auto& image : assets().helpImages) {
+            if (image.second == signs[i].texture) {
+                name = image.first;
+            }
+        }
+        std::printf("frame %5d  help sign %s\n", session.frameNumber(), name.c_str());
+    }
+}
+
+bool ReplayPilot::shot(const std::string& name)
+{
+    if (shotDirectory.empty()) {
+        return true;
+    }
+    const std::vector<unsigned char> rgb = ReplaySession::picture();
+    const std::string path = shotDirectory + "/" + name + ".png";
+    if (!writePng(path, ReplaySession::PictureWidth, ReplaySession::PictureHeight, 3, rgb)) {
+        return false;
+    }
+    // The help panel covers the bottom quarter.
+    const int aboveThePanel = ReplaySession::PictureHeight * 3 / 4;
+    std::printf("%s: frame %d, shows nothing on %.1f%% above the help panel, %.1f%% in all\n", path.c_str(),
+                session.frameNumber(), 100.0 * ReplaySession::emptyShare(rgb, aboveThePanel),
+                100.0 * ReplaySession::emptyShare(rgb, ReplaySession::PictureHeight));
+    return true;
 }

@@ -2,6 +2,7 @@
 #define TESTS_REPLAYS_RECORDER_REPLAYPILOT_H
 
 #include <set>
+#include <string>
 #include <vector>
 
 #include "ReplayKeys.h"
@@ -27,6 +28,8 @@ public:
     int traceEvery = 0;
     // Objects whose place the trace also prints, by map id.
     std::vector<int> tracked;
+    // Where `shot` writes its pictures; empty writes none.
+    std::string shotDirectory;
 
     void begin(int level, unsigned int seed);
 
@@ -45,11 +48,18 @@ public:
     VXVec4 velocity() const;
     const std::set<int>& heldKeys() const { return held; }
     void printState() const;
+    // The picture the player sees now, as shotDirectory/NAME.png, with the
+    // share of it above the help panel that shows nothing printed; false
+    // when it cannot be written.
+    bool shot(const std::string& name);
 
 private:
     std::set<int> held;
     std::set<int> wanted;
     std::vector<int> releaseNext;
+    // Help signs already shown, in the world's order.
+    std::vector<bool> shownSigns;
+    void reportSigns();
 };
 
 #endif

@@ -339,6 +339,9 @@ bool Runner::command(const std::vector<std::string>& w)
         fightRules.verbose = true;
         return true;
     }
+    if (c == "shot" && w.size() >= 2) {
+        return pilot.shot(w[1]) || fail("cannot write the picture " + w[1]);
+    }
     if (c == "dump") {
         dump(number(w, 1, 2));
         return true;

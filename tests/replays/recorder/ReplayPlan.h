@@ -35,6 +35,8 @@
 //   zone X0 Y0 X1 Y1        later fights shoot only from these cells
 //   reach N                 later fights never come within N cells
 //   ring LOW HIGH           later fights keep LOW..HIGH cells in from the edge
+//   shot NAME               the picture the player sees now, as NAME.png in the
+//                           recorder's picture folder (none without one)
 //   trace N, track IDS, verbose, dump [N]
 //                           print the player's state every N frames, the
 //                           places of the tracked objects, the fights' plans,

@@ -1,8 +1,10 @@
 // Records the key sequence of one level from its plan:
-//   replay_recorder PLAN KEYS
+//   replay_recorder PLAN KEYS [PICTURES]
 // runs the plan through the real level scene (from the game directory, under
 // a display) and, when the goal is reached without a death, writes every key
 // event with its frame to KEYS. scripts/record-replays.sh records them all.
+// With a PICTURES folder the plan's shot commands write their pictures there
+// (scripts/screenshots.sh).
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -25,8 +27,8 @@ std::string baseName(const std::string& path)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PLAN KEYS\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s PLAN KEYS [PICTURES]\n", argv[0]);
         return 2;
     }
     const std::string planPath = argv[1];
@@ -46,6 +48,10 @@ int main(int argc, char** argv)
         return 1;
     }
     ReplayPilot pilot;
+    if (argc == 4) {
+        pilot.shotDirectory = argv[3];
+        pilot.session.drawEveryFrame = true;
+    }
     pilot.begin(plan.level, plan.seed);
     if (!plan.run(pilot, error)) {
         pilot.printState();
