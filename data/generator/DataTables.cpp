@@ -172,7 +172,9 @@ const std::vector<HelpEntry>& helpEntries()
         {"destroy", "Destroy missiles",
          "X fires a destroy missile, counted in grey: it removes one red or blue block without setting off its "
          "neighbours, and is used up on any other block."},
-        {"elevators", "Elevators", "Step onto a yellow elevator block and it carries you up."},
+        {"elevators", "Elevators",
+         "Step onto a yellow elevator block, then stand still and wait while it carries you up. At the top, walk "
+         "off."},
         {"shift", "Turning on the spot", "Hold Shift or Ctrl with an arrow key to turn and aim without walking."},
         {"pet", "Your pet",
          "The green cube is your pet: it follows you, and jumps you up high when you stand on it. A purple cube "
