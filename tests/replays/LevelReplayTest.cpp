@@ -68,6 +68,20 @@ TEST_P(LevelReplay, ReachesTheGoalWithoutDying)
     EXPECT_EQ(next, keys.events.size()) << "the goal came before the last key";
 }
 
+// The first view of a level, the help panel and HUD aside, shows the level
+// everywhere: the floor reaches under the whole picture, with no black void
+// beyond its edges.
+TEST_P(LevelReplay, StartsWithTheFloorUnderTheWholeView)
+{
+    const int level = GetParam();
+    ASSERT_TRUE(ReplaySession::openGame());
+    ReplaySession session;
+    session.begin(level, 1);
+    ASSERT_TRUE(session.frame({}));
+    const std::vector<unsigned char> view = ReplaySession::picture(false);
+    EXPECT_EQ(ReplaySession::emptyShare(view, ReplaySession::PictureHeight), 0.0);
+}
+
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, LevelReplay, ::testing::Range(0, ShippedLevels),
                          [](const ::testing::TestParamInfo<int>& info) {
                              char name[32];
