@@ -8,30 +8,11 @@
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/QMIntelligence.h"
 #include "game/objects/QMZealot.h"
-#include "game/objects/RWColossus.h"
-#include "game/objects/RWCreeper.h"
-#include "game/objects/RWShooter.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssets.h"
 #include "support/PngFile.h"
-
-int enemyHitPoints(const QMIntelligence* ai)
-{
-    if (const RWShooter* s = dynamic_cast<const RWShooter*>(ai)) {
-        return s->hitPoints;
-    }
-    if (const QMZealot* z = dynamic_cast<const QMZealot*>(ai)) {
-        return z->hitPoints;
-    }
-    if (const RWCreeper* c = dynamic_cast<const RWCreeper*>(ai)) {
-        return c->hitPoints;
-    }
-    if (const RWColossus* c = dynamic_cast<const RWColossus*>(ai)) {
-        return c->hitPoints;
-    }
-    return 0;
-}
+#include "support/game/EnemyHitPoints.h"
 
 void ReplayPilot::begin(int level, unsigned int seed)
 {

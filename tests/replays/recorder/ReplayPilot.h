@@ -10,10 +10,6 @@
 #include "engine/math/VXVec4.h"
 
 class KTGameObject;
-class QMIntelligence;
-
-// What is left of an AI enemy; 0 for a type without hit points.
-int enemyHitPoints(const QMIntelligence* ai);
 class KTMainCharacter;
 
 // Plays a level by holding and pressing keys as a player would, frame by
