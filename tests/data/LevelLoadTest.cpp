@@ -9,11 +9,9 @@
 #include <typeinfo>
 
 #include "GameFiles.h"
-#include "game/effects/KTParticleManager.h"
+#include "ShippedLevel.h"
 #include "game/level/KTLevelFileReader.h"
-#include "game/level/KTLevelReader.h"
 #include "game/level/KTLevelWorld.h"
-#include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTBlock.h"
 #include "game/objects/KTEnemy.h"
 #include "game/objects/KTGameObject.h"
@@ -25,15 +23,6 @@ namespace {
 
 const float WorldSide = 600.0f;
 const float WorldTop = 150.0f;
-
-std::vector<std::string> levelList()
-{
-    KTLevelReader list;
-    testing::internal::CaptureStdout();
-    list.parseFile("Data\\Level List.txt");
-    testing::internal::GetCapturedStdout();
-    return list.fileNames;
-}
 
 // The lines a script echoed: anything but its comments is a line it did
 // not understand.
@@ -60,27 +49,15 @@ bool inside(const VXVec4& p, float top)
 
 TEST(ShippedLevels, EveryLevelBuildsAPlayableWorld)
 {
-    createParticleManager();
-    const std::vector<std::string> levels = levelList();
+    const std::vector<std::string> levels = shippedLevelNames();
     ASSERT_GE(levels.size(), 8u);
     std::set<std::string> kindsSeen;
     for (const std::string& level : levels) {
         SCOPED_TRACE(level);
-        KTPhysicsWorld physics;
-        physics.init(KTWorldBox{ VXVec4(0, 0, 0, 1), VXVec4(WorldSide, WorldSide, WorldSide, 1) },
-                     VXVec4(0, -0.3f, 0, 1));
-        KTMainCharacter player;
-        std::unique_ptr<KTLevelWorld> world(new KTLevelWorld(nullptr));
-        world->init(&physics, 20, 5, 20, &player, level);
-        world->nextId = KTGameObject::takeNextBodyId() + 1;
-        player.position = VXVec4(-1000, -1000, -1000, 1);
-        world->insertObject(&player);
-        player.attachToLevel(&physics, world.get());
-
-        testing::internal::CaptureStdout();
-        world->scriptReader->parseFile(level);
-        const std::string output = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(unknownLines(output), "");
+        ShippedLevel shipped(level);
+        KTMainCharacter& player = shipped.player;
+        std::unique_ptr<KTLevelWorld>& world = shipped.world;
+        EXPECT_EQ(unknownLines(shipped.output), "");
         EXPECT_FALSE(world->scriptReader->levelName.empty());
 
         EXPECT_TRUE(inside(player.position, WorldTop)) << player.position.x() << " " << player.position.y() << " "
@@ -113,7 +90,6 @@ TEST(ShippedLevels, EveryLevelBuildsAPlayableWorld)
         }
         testing::internal::GetCapturedStdout();
         EXPECT_TRUE(world->findObject(player.objectId) == &player);
-        world.reset();
     }
     // Together the levels use every block the script can make and every
     // kind of object.
