@@ -1,433 +1,255 @@
+// The shipped levels as the game's own script reader builds them: their
+// blocks, creatures, pickups, signs and the player's start, and each script
+// line with what it made.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cmath>
-#include <functional>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <tuple>
+#include <typeinfo>
 #include <vector>
 
 #include "GameFiles.h"
-#include "engine/text/VXTextConversions.h"
-#include "engine/text/VXTokenizer.h"
-#include "game/level/KTLevelFileReader.h"
-#include "game/level/KTLevelReader.h"
+#include "ShippedLevel.h"
+#include "game/objects/KTBlock.h"
+#include "game/objects/KTEnemy.h"
+#include "game/objects/KTPickup.h"
+#include "game/objects/QMZealot.h"
+#include "game/objects/RWAnubis.h"
+#include "game/objects/RWColossus.h"
+#include "game/objects/RWCreeper.h"
+#include "game/objects/RWReaper.h"
+#include "game/start/KTAssetLoaders.h"
+#include "support/game/EnemyHitPoints.h"
 
 namespace {
 
 const char* const LEVEL_LIST = "Data/Level List.txt";
+const float CellSide = 30.0f;
+const int GoalBlock = 6;
+const int LevelSide = 20;
+const int LevelLayers = 5;
 
-const std::set<std::string> HELP_NAMES = {"movement", "blueblocks", "camera", "destroy", "elevators", "shift", "pet",
-                                          "anubis", "beware", "creepers", "goal", "help", "red_blue", "stuck",
-                                          "wraithblade", "x", "z", "c", "ammo"};
-
-// Block types by colour word; only these words are meant (any other word
-// makes an acid block).
-const std::map<std::string, int> COLOURS = {{"red", 0},   {"blue", 1},  {"green", 2}, {"yellow", 3},
-                                            {"grey", 4},  {"gray", 4},  {"black", 5}, {"goal", 6},
-                                            {"white", 6}, {"acid", 12}};
-
-const std::map<std::string, int> COLUMNS = {
-    {"redblock", 0},  {"red", 0},       {"blueblock", 1},  {"blue", 1},       {"greenblock", 2}, {"green", 2},
-    {"greyblock", 4}, {"grayblock", 4}, {"grey", 4},       {"blackblock", 5}, {"black", 5},      {"goalblock", 6},
-    {"whiteblock", 6}, {"goal", 6},     {"acidblock", 12}, {"acid", 12},      {"targetblock", 7}, {"target", 7}};
-
-// AI type words by enemy class, with each class's hit points.
-const std::map<std::string, std::string> AI_CLASSES = {
-    {"zealot", "zealot"},   {"wraith", "zealot"},     {"wraithblade", "zealot"},  {"charger", "zealot"},
-    {"anubis", "anubis"},   {"shooter", "anubis"},    {"creeper", "creeper"},     {"rolliepollie", "creeper"},
-    {"suicide", "creeper"}, {"reaper", "reaper"},     {"oni", "reaper"},          {"colossus", "colossus"},
-    {"finalboss", "colossus"}, {"Colossus", "colossus"}, {"FinalBoss", "colossus"}};
-const std::map<std::string, int> HIT_POINTS = {
-    {"zealot", 5}, {"anubis", 10}, {"creeper", 2}, {"reaper", 8}, {"colossus", 50}};
-
-const std::map<std::string, int> ENEMY_KINDS = {
-    {"shooter", 1}, {"shoot", 1},  {"basic_shooter", 1}, {"blob", 3},      {"Blob", 3},     {"amoeba", 3},
-    {"Amoeba", 3},  {"bacteria", 3}, {"Bacteria", 3},    {"basic", 0},     {"pet", 0}};
-
-const std::map<std::string, std::string> PICKUPS = {
-    {"destroy", "destroy"}, {"destroyammo", "destroy"}, {"red", "red"},   {"redammo", "red"},
-    {"grey", "grey"},       {"gray", "grey"},           {"blue", "grey"}, {"blueammo", "grey"}};
-
+// A script cell: x and y across the floor, z up.
 struct Cell {
     int x, y, z;
     bool operator<(const Cell& o) const { return std::tie(x, y, z) < std::tie(o.x, o.y, o.z); }
+    bool operator==(const Cell& o) const { return std::tie(x, y, z) == std::tie(o.x, o.y, o.z); }
 };
 
-// A help sign where the world has it: world units, y up.
-struct SignPlace {
-    std::string name;
-    float x, y, z, radius;
-};
-
-// What one level script builds, read line by line with the script's own
-// word splitting and value rules, without a level world.
-struct LevelScan {
-    std::string path;
-    std::vector<std::string> problems;
-    std::map<Cell, int> blocks;                // cell -> block type
-    std::vector<std::pair<Cell, int>> elevators;  // bottom cell, top layer
-    std::vector<Cell> enemies;                 // scripted enemies and AI enemies
-    std::set<int> enemyKinds;
-    std::map<std::string, int> aiCount;        // by class
-    std::map<std::string, int> pickups;        // by counter
-    std::set<std::string> signs;
-    std::vector<SignPlace> signPlaces;
-    int placements = 0;
-    std::set<std::string> placementWords;
-    int grey = 0, destroy = 0, red = 0;
-    bool walls = false;
-    bool extentsSet[3] = {false, false, false};
-
-    void problem(const std::string& text) { problems.push_back(text); }
-
-    void checkCell(const Cell& c, const std::string& what)
-    {
-        if (c.x < 0 || c.x > 19 || c.y < 0 || c.y > 19 || c.z < 0 || c.z > 4) {
-            problem(what + " outside the 20 x 20 x 5 world at " + std::to_string(c.x) + " " + std::to_string(c.y) +
-                    " " + std::to_string(c.z));
-        }
-    }
-
-    void block(const Cell& c, int type)
-    {
-        checkCell(c, "block");
-        if (!blocks.emplace(c, type).second) {
-            problem("two blocks in cell " + std::to_string(c.x) + " " + std::to_string(c.y) + " " +
-                    std::to_string(c.z));
-        }
-    }
-
-    int colour(const std::string& word)
-    {
-        auto found = COLOURS.find(word);
-        if (found == COLOURS.end()) {
-            problem("colour word '" + word + "' would make an acid block");
-            return 12;
-        }
-        return found->second;
-    }
-};
-
-class ScriptReader {
-public:
-    explicit ScriptReader(LevelScan& scan) : scan(scan) {}
-
-    void read(const std::vector<std::string>& fileLines)
-    {
-        lines = fileLines;
-        for (next = 0; next < lines.size();) {
-            carryOut(lines[next++]);
-        }
-    }
-
-private:
-    LevelScan& scan;
-    KTLevelFileReader values;  // the cursor, the loop count and the value rules
-    std::vector<std::string> lines;
-    size_t next = 0;
-    VXTokenizer* words = nullptr;
-
-    std::string word() { return words->nextToken(); }
-    int value() { return values.evaluate(word()); }
-    Cell cursor() const { return Cell{values.cursorX, values.cursorY, values.cursorZ}; }
-
-    // Reads `steps` words or keyed values: a key hands the word after it to
-    // its slot, any other word fills the slot of its step.
-    void stepped(int steps, const std::map<std::string, int>& keys, const std::function<void(int, std::string)>& slot)
-    {
-        for (int step = 0; step < steps; ++step) {
-            const std::string w = word();
-            if (w.empty()) {
-                continue;
-            }
-            auto key = keys.find(w);
-            if (key != keys.end()) {
-                slot(key->second, word());
-            } else {
-                slot(step, w);
-            }
-        }
-    }
-
-    // The raw words a stepped command leaves in its slots; "" where none.
-    std::vector<std::string> slots(int steps, const std::map<std::string, int>& keys)
-    {
-        std::vector<std::string> words(steps);
-        stepped(steps, keys, [&words](int slot, const std::string& w) {
-            if (slot < static_cast<int>(words.size())) {
-                words[slot] = w;
-            }
-        });
-        return words;
-    }
-
-    // Slots 0 to 2 as a cell, the cursor where a slot is empty.
-    Cell cellOf(const std::vector<std::string>& s) const
-    {
-        return Cell{s[0].empty() ? values.cursorX : values.evaluate(s[0]),
-                    s[1].empty() ? values.cursorY : values.evaluate(s[1]),
-                    s[2].empty() ? values.cursorZ : values.evaluate(s[2])};
-    }
-
-    static std::string orDefault(const std::string& w, const char* fallback) { return w.empty() ? fallback : w; }
-
-    // The second half of a range: "lo to hi" or "lo hi".
-    int rangeEnd()
-    {
-        const std::string t = word();
-        return values.evaluate(t == "to" || t == "To" ? word() : t);
-    }
-
-    void carryOut(std::string line)
-    {
-        VXTokenizer tokenizer;
-        tokenizer.setTable(&values.characterClasses);
-        tokenizer.setText(&line);
-        VXTokenizer* outer = words;
-        words = &tokenizer;
-        const std::string command = word();
-        dispatch(command);
-        words = outer;
-    }
-
-    void dispatch(const std::string& c)
-    {
-        auto is = [&c](std::initializer_list<const char*> names) {
-            for (const char* n : names) {
-                if (c == n) {
-                    return true;
-                }
-            }
-            return false;
-        };
-        if (c == "Level") {
-        } else if (is({"Length", "length"})) {
-            scan.extentsSet[0] = parseInt(word()) == 20;
-        } else if (is({"Width", "width"})) {
-            scan.extentsSet[1] = parseInt(word()) == 20;
-        } else if (is({"Height", "height"})) {
-            const int h = parseInt(word());
-            scan.extentsSet[2] = h >= 1 && h <= 5;
-        } else if (c == "x") {
-            values.cursorX = value();
-        } else if (c == "y") {
-            values.cursorY = value();
-        } else if (c == "z") {
-            values.cursorZ = value();
-        } else if (is({"For", "for"})) {
-            const int start = parseInt(word());
-            const int end = rangeEnd();
-            if (next >= lines.size()) {
-                scan.problem("a loop without a body line");
-                return;
-            }
-            const std::string body = lines[next++];
-            for (int i = start; i < end; ++i) {
-                values.loopCount = i;
-                carryOut(body);
-            }
-        } else if (is({"Increment_Counter", "Store_Integer"})) {
-        } else if (is({"Create_Block", "create_block", "Create_block", "Block", "block"})) {
-            const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}});
-            scan.block(cellOf(s), scan.colour(orDefault(s[3], "grey")));
-        } else if (COLUMNS.count(c)) {
-            const int x = value(), y = value(), low = value(), high = value();
-            if (low > high) {
-                scan.problem("a column that builds nothing");
-            }
-            for (int z = low; z <= high; ++z) {
-                scan.block(Cell{x, y, z}, COLUMNS.at(c));
-            }
-        } else if (is({"Fill_Area", "fill_area", "Fill_area", "Fill", "fill", "Area", "area"})) {
-            const Cell at = cursor();
-            int lo[3] = {at.x, at.y, at.z}, hi[3] = {at.x, at.y, at.z};
-            std::string colour = "grey";
-            auto range = [&](int slot, const std::string& w) {
-                if (slot == 3) {
-                    colour = w;
-                } else if (slot < 3) {
-                    lo[slot] = values.evaluate(w);
-                    hi[slot] = rangeEnd();
-                }
-            };
-            stepped(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"color", 3}}, range);
-            const int type = scan.colour(colour);
-            for (int x = lo[0]; x <= hi[0]; ++x)
-                for (int y = lo[1]; y <= hi[1]; ++y)
-                    for (int z = lo[2]; z <= hi[2]; ++z)
-                        scan.block(Cell{x, y, z}, type);
-        } else if (is({"Create_Enemy", "create_enemy", "Create_enemy", "Enemy", "enemy", "Create_Pet", "create_pet",
-                       "Create_pet", "Pet", "pet"})) {
-            const bool pet = is({"Create_Pet", "create_pet", "Create_pet", "Pet", "pet"});
-            const std::vector<std::string> s =
-                pet ? slots(3, {{"x", 0}, {"y", 1}, {"z", 2}}) : slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}});
-            const Cell cell = cellOf(s);
-            const std::string type = pet ? "pet" : orDefault(s[3], "basic");
-            scan.checkCell(cell, "enemy");
-            scan.enemies.push_back(cell);
-            auto kind = ENEMY_KINDS.find(type);
-            if (kind == ENEMY_KINDS.end()) {
-                scan.problem("enemy type '" + type + "' would make a pet");
-            } else {
-                scan.enemyKinds.insert(kind->second);
-            }
-        } else if (is({"Create_AI", "create_AI", "create_ai", "AI", "ai", "anubis", "wraithblade", "creeper",
-                       "reaper"})) {
-            Cell cell = cursor();
-            std::string type = "wraithblade";
-            int rect[4] = {0, 0, 20, 20};
-            if (is({"anubis", "wraithblade", "creeper", "reaper"})) {
-                type = c;
-                cell = Cell{value(), value(), value()};
-                for (int& r : rect) {
-                    r = value();
-                }
-            } else {
-                const std::vector<std::string> s =
-                    slots(8, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}, {"lower_x", 4}, {"low_x", 4}, {"lowerX", 4},
-                              {"lower_y", 5}, {"low_y", 5}, {"lowerY", 5}, {"upper_x", 6}, {"up_x", 6}, {"upperX", 6},
-                              {"upper_y", 7}, {"up_y", 7}, {"upperY", 7}});
-                cell = cellOf(s);
-                type = orDefault(s[3], "wraithblade");
-                for (int i = 0; i < 4; ++i) {
-                    if (!s[4 + i].empty()) {
-                        rect[i] = values.evaluate(s[4 + i]);
-                    }
-                }
-            }
-            scan.checkCell(cell, "AI enemy");
-            scan.enemies.push_back(cell);
-            if (rect[0] > rect[2] || rect[1] > rect[3] || rect[0] < 0 || rect[1] < 0 || rect[2] > 20 || rect[3] > 20) {
-                scan.problem("AI roaming rectangle out of order or outside the level");
-            }
-            auto found = AI_CLASSES.find(type);
-            if (found == AI_CLASSES.end()) {
-                scan.problem("AI type '" + type + "' would make an Anubis");
-            } else {
-                ++scan.aiCount[found->second];
-            }
-        } else if (is({"blueammo", "destroyammo", "redammo", "Create_Item", "create_Item", "create_item", "Item",
-                       "item", "Create_Ammo", "create_Ammo", "create_ammo", "Ammo", "ammo"})) {
-            Cell cell = cursor();
-            std::string type = "gray";
-            if (is({"blueammo", "destroyammo", "redammo"})) {
-                type = c;
-                cell = Cell{value(), value(), value()};
-            } else {
-                const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z", 2}, {"type", 3}});
-                cell = cellOf(s);
-                type = orDefault(s[3], "gray");
-            }
-            scan.checkCell(cell, "pickup");
-            auto found = PICKUPS.find(type);
-            if (found == PICKUPS.end()) {
-                scan.problem("pickup type '" + type + "' would make a grey pickup");
-            } else {
-                ++scan.pickups[found->second];
-            }
-        } else if (is({"Elevator", "elevator", "yellowblock", "create_elevator", "Create_Elevator", "Create_elevator",
-                       "yellowblocK"})) {
-            const std::vector<std::string> s = slots(4, {{"x", 0}, {"y", 1}, {"z1", 2}, {"z2", 3}});
-            const Cell cell = cellOf(s);
-            const int top = s[3].empty() ? values.cursorZ : values.evaluate(s[3]);
-            scan.checkCell(cell, "elevator");
-            scan.checkCell(Cell{cell.x, cell.y, top}, "elevator top");
-            scan.elevators.emplace_back(cell, top);
-            scan.enemyKinds.insert(2);
-        } else if (is({"zelk", "hero"})) {
-            const Cell cell{value(), value(), value()};
-            word();
-            scan.grey = value();
-            scan.destroy = value();
-            scan.red = value();
-            place(cell, c);
-        } else if (is({"Create_Player", "create_player", "Create_player", "Player", "player", "character",
-                       "main_character"})) {
-            std::map<std::string, int> keys = {{"x", 0}, {"y", 1}, {"z", 2}};
-            for (const char* k : {"grey", "num_grey", "grey_ammo", "greyAmmo", "Grey", "Grey_Ammo", "gray", "num_gray",
-                                  "gray_ammo", "grayAmmo", "Gray", "Gray_Ammo"}) {
-                keys[k] = 3;
-            }
-            for (const char* k : {"destroy", "num_destroy", "destroy_ammo", "destroyAmmo", "Destroy", "Destroy_Ammo"}) {
-                keys[k] = 4;
-            }
-            const std::vector<std::string> s = slots(9, keys);
-            const Cell cell = cellOf(s);
-            scan.grey = s[3].empty() ? 0 : values.evaluate(s[3]);
-            scan.destroy = s[4].empty() ? 0 : values.evaluate(s[4]);
-            scan.red = 0;
-            place(cell, "Create_Player");
-        } else if (c == "Add_Walls") {
-            if (!(scan.extentsSet[0] && scan.extentsSet[1] && scan.extentsSet[2])) {
-                scan.problem("Add_Walls before Length, Width and Height are set");
-            }
-            scan.walls = true;
-        } else if (c == "Texture") {
-            const float a = parseFloat(word()), b = parseFloat(word()), h = parseFloat(word());
-            const float radius = parseFloat(word());
-            const std::string name = word();
-            if (a < 0 || a > 20 || b < 0 || b > 20 || h < 0 || h > 5 || radius <= 0) {
-                scan.problem("help sign " + name + " outside the level or without a radius");
-            }
-            if (!HELP_NAMES.count(name)) {
-                scan.problem("help sign '" + name + "' names no help image");
-            }
-            scan.signs.insert(name);
-            scan.signPlaces.push_back(SignPlace{name, 30 * a, 30 * h, 30 * b, radius});
-        } else if (c.empty()) {
-            scan.problem("an empty line");
-        } else if (c[0] != '#') {
-            scan.problem("unknown command '" + c + "'");
-        }
-    }
-
-    void place(const Cell& cell, const std::string& form)
-    {
-        scan.checkCell(cell, "player");
-        ++scan.placements;
-        scan.placementWords.insert(form);
-    }
-};
-
-std::vector<std::string> levelNames()
+std::ostream& operator<<(std::ostream& out, const Cell& c)
 {
-    KTLevelReader reader;
-    testing::internal::CaptureStdout();
-    reader.parseFile(LEVEL_LIST);
-    testing::internal::GetCapturedStdout();
-    return reader.fileNames;
+    return out << "cell " << c.x << " " << c.y << " " << c.z;
 }
 
-LevelScan scanLevel(const std::string& path)
+// The script cell holding a world position (y up).
+Cell cellOf(const VXVec4& p)
 {
-    LevelScan scan;
-    scan.path = path;
-    const std::string text = readGameFile(path);
-    const std::vector<std::string> lines = splitLines(text);
-    // The reader echoes every comment into the log, where a player reads
-    // it: the way through a level is kept with its replay plan.
-    std::string lower = text;
-    for (char& c : lower) {
+    return Cell{static_cast<int>(std::floor(p.x() / CellSide)), static_cast<int>(std::floor(p.z() / CellSide)),
+                static_cast<int>(std::floor(p.y() / CellSide))};
+}
+
+bool insideLevel(const Cell& c)
+{
+    return c.x >= 0 && c.x < LevelSide && c.y >= 0 && c.y < LevelSide && c.z >= 0 && c.z < LevelLayers;
+}
+
+// What the script's words can make, by family: the words that name each kind
+// (commands included) and the kind a line makes that names none.
+struct Family {
+    const char* name;
+    const char* unnamed;
+    std::map<std::string, std::string> names;
+};
+
+// Block kinds are block types. Colour words and column commands name them; a
+// colour word the reader does not know makes acid, "target" included.
+const Family Blocks{"block",
+                    "4",
+                    {{"red", "0"}, {"blue", "1"}, {"green", "2"}, {"yellow", "3"}, {"grey", "4"}, {"gray", "4"},
+                     {"black", "5"}, {"goal", "6"}, {"white", "6"}, {"acid", "12"},
+                     {"redblock", "0"}, {"blueblock", "1"}, {"greenblock", "2"}, {"greyblock", "4"},
+                     {"grayblock", "4"}, {"blackblock", "5"}, {"goalblock", "6"}, {"whiteblock", "6"},
+                     {"acidblock", "12"}, {"targetblock", "7"}, {"target", "7"},
+                     {"Add_Walls", "4"}}};
+
+// Scripted creature kinds are enemy kinds; an unknown type word makes a pet.
+const Family Creatures{"creature",
+                       "0",
+                       {{"basic", "0"}, {"pet", "0"}, {"Pet", "0"}, {"Create_Pet", "0"}, {"create_pet", "0"},
+                        {"Create_pet", "0"},
+                        {"shooter", "1"}, {"shoot", "1"}, {"basic_shooter", "1"},
+                        {"Elevator", "2"}, {"elevator", "2"}, {"yellowblock", "2"}, {"yellowblocK", "2"},
+                        {"create_elevator", "2"}, {"Create_Elevator", "2"}, {"Create_elevator", "2"},
+                        {"blob", "3"}, {"Blob", "3"}, {"amoeba", "3"}, {"Amoeba", "3"}, {"bacteria", "3"},
+                        {"Bacteria", "3"}}};
+
+// An unknown AI type word makes an Anubis.
+const Family AIEnemies{"AI enemy",
+                       "zealot",
+                       {{"zealot", "zealot"}, {"wraith", "zealot"}, {"wraithblade", "zealot"}, {"charger", "zealot"},
+                        {"anubis", "anubis"}, {"shooter", "anubis"},
+                        {"creeper", "creeper"}, {"rolliepollie", "creeper"}, {"suicide", "creeper"},
+                        {"reaper", "reaper"}, {"oni", "reaper"},
+                        {"colossus", "colossus"}, {"finalboss", "colossus"}, {"Colossus", "colossus"},
+                        {"FinalBoss", "colossus"}}};
+
+// An unknown pickup word makes a grey one.
+const Family Pickups{"pickup",
+                     "grey",
+                     {{"destroy", "destroy"}, {"destroyammo", "destroy"},
+                      {"red", "red"}, {"redammo", "red"},
+                      {"grey", "grey"}, {"gray", "grey"}, {"blue", "grey"}, {"blueammo", "grey"}}};
+
+// The words that hand the word after them to a slot, and the word between
+// the ends of a range.
+const std::set<std::string> KEYS = {"x", "y", "z", "color", "type", "z1", "z2",
+                                    "lower_x", "low_x", "lowerX", "lower_y", "low_y", "lowerY",
+                                    "upper_x", "up_x", "upperX", "upper_y", "up_y", "upperY",
+                                    "to", "To"};
+
+// Commands that set the reader's state and make nothing.
+const std::set<std::string> SETTINGS = {"Level", "Length", "length", "Width", "width", "Height", "height",
+                                        "x", "y", "z", "Increment_Counter", "Store_Integer"};
+
+// A value the reader evaluates: a number, the loop count, or the cursor plus
+// or minus such a value ("x+loop_count", "z-1").
+bool isValue(const std::string& word)
+{
+    static const std::regex value("([xyz][+-])*(loop_count|[xyz]|[+-]?[0-9]+(\\.[0-9]*)?)");
+    return std::regex_match(word, value);
+}
+
+template <class T>
+bool isA(const KTGameObject* object)
+{
+    return dynamic_cast<const T*>(object) != nullptr;
+}
+
+// The kinds told apart by their class.
+struct ClassKind {
+    bool (*is)(const KTGameObject*);
+    const Family* family;
+    const char* kind;
+};
+
+const ClassKind CLASS_KINDS[] = {
+    {isA<QMZealot>, &AIEnemies, "zealot"},
+    {isA<RWAnubis>, &AIEnemies, "anubis"},
+    {isA<RWCreeper>, &AIEnemies, "creeper"},
+    {isA<RWReaper>, &AIEnemies, "reaper"},
+    {isA<RWColossus>, &AIEnemies, "colossus"},
+    {isA<RWGrayAmmoPickup>, &Pickups, "grey"},
+    {isA<RWRedAmmoPickup>, &Pickups, "red"},
+    {isA<RWDestroyAmmoPickup>, &Pickups, "destroy"}};
+
+// The family and kind of a level object; no family for anything else.
+struct Kind {
+    const Family* family;
+    std::string kind;
+};
+
+Kind kindOf(const KTGameObject* object)
+{
+    if (const KTBlock* block = dynamic_cast<const KTBlock*>(object)) {
+        return Kind{&Blocks, std::to_string(block->blockType)};
+    }
+    if (const KTEnemy* creature = dynamic_cast<const KTEnemy*>(object)) {
+        return Kind{&Creatures, std::to_string(creature->enemyKind)};
+    }
+    for (const ClassKind& c : CLASS_KINDS) {
+        if (c.is(object)) {
+            return Kind{c.family, c.kind};
+        }
+    }
+    return Kind{nullptr, typeid(*object).name()};
+}
+
+bool isElevator(const KTGameObject* object)
+{
+    const KTEnemy* creature = dynamic_cast<const KTEnemy*>(object);
+    return creature != nullptr && creature->enemyKind == KTEnemy::Elevator;
+}
+
+std::map<Cell, int> blockCells(const ShippedLevel& level)
+{
+    std::map<Cell, int> blocks;
+    for (const auto& entry : level.world->objectMap) {
+        if (const KTBlock* block = dynamic_cast<const KTBlock*>(entry.second)) {
+            const Cell cell = cellOf(block->position);
+            EXPECT_TRUE(blocks.emplace(cell, block->blockType).second) << "two blocks in " << cell;
+        }
+    }
+    return blocks;
+}
+
+// The cells walls around the whole level take on layers 0 .. layers - 1.
+std::set<Cell> border(int layers)
+{
+    std::set<Cell> cells;
+    for (int z = 0; z < layers; ++z) {
+        for (int a = 0; a < LevelSide; ++a) {
+            for (const Cell& c : {Cell{a, 0, z}, Cell{a, LevelSide - 1, z}, Cell{0, a, z}, Cell{LevelSide - 1, a, z}}) {
+                cells.insert(c);
+            }
+        }
+    }
+    return cells;
+}
+
+// Whether the line's blocks line the level's border, one to five layers high.
+bool madeWalls(const ScriptLineRun& run)
+{
+    std::set<Cell> cells;
+    for (const KTGameObject* object : run.made) {
+        cells.insert(cellOf(object->position));
+    }
+    for (int layers = 1; layers <= LevelLayers; ++layers) {
+        if (cells == border(layers) && run.made.size() == cells.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every word of a line that makes something is a value, a key or a word that
+// names what the line makes, and what it makes is what its words name (or,
+// where they name nothing, what such a line makes by default): a word the
+// reader does not know would make an acid block, a pet, an Anubis or a grey
+// pickup without a word.
+void expectMadeAsNamed(const ScriptLineRun& run)
+{
+    for (const KTGameObject* object : run.made) {
+        const Kind kind = kindOf(object);
+        if (kind.family == nullptr) {
+            ADD_FAILURE() << "'" << run.text << "' made a " << kind.kind;
+            continue;
+        }
+        std::set<std::string> named;
+        for (size_t i = 0; i < run.words.size(); ++i) {
+            const std::string& word = run.words[i];
+            auto found = kind.family->names.find(word);
+            if (found != kind.family->names.end()) {
+                named.insert(found->second);
+            } else if (i > 0 && !isValue(word) && !KEYS.count(word)) {
+                ADD_FAILURE() << "'" << run.text << "': '" << word << "' names no " << kind.family->name;
+            }
+        }
+        if (named.empty()) {
+            named.insert(kind.family->unnamed);
+        }
+        EXPECT_TRUE(named.count(kind.kind)) << "'" << run.text << "' made " << kind.family->name << " " << kind.kind;
+    }
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (lower.find("solution") != std::string::npos) {
-        scan.problem("solution text");
-    }
-    if (text.find('\r') != std::string::npos) {
-        scan.problem("a carriage return");
-    }
-    ScriptReader(scan).read(lines);
-    return scan;
-}
-
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
     }
     return text;
 }
@@ -445,7 +267,7 @@ TEST(LevelData, LevelListNamesTheLevelsOneALine)
     EXPECT_NE(text.back(), '\n');
     EXPECT_EQ(text.find('\r'), std::string::npos);
 
-    const std::vector<std::string> names = levelNames();
+    const std::vector<std::string> names = shippedLevelNames();
     EXPECT_GE(names.size(), 8u);
     EXPECT_LE(names.size(), 32u) << "more than the level-select page can offer";
     std::set<std::string> distinct;
@@ -461,24 +283,94 @@ TEST(LevelData, LevelListNamesTheLevelsOneALine)
 
 TEST(LevelData, EveryLevelBuildsInsideTheWorldWithAPlayerAndAGoal)
 {
-    for (const std::string& path : levelNames()) {
-        const LevelScan scan = scanLevel(path);
-        EXPECT_EQ(joined(scan.problems), "") << path;
-        EXPECT_EQ(scan.placements, 1) << path << ": one player placement";
-        int goals = 0;
-        for (const auto& block : scan.blocks) {
-            goals += block.second == 6;
+    for (const std::string& path : shippedLevelNames()) {
+        SCOPED_TRACE(path);
+        // The reader echoes every comment into the log, where a player reads
+        // it: the way through a level is kept with its replay plan.
+        const std::string text = readGameFile(path);
+        EXPECT_EQ(lowerCase(text).find("solution"), std::string::npos) << "solution text";
+        EXPECT_EQ(text.find('\r'), std::string::npos) << "a carriage return";
+
+        const ShippedLevel level(path);
+        int placements = 0;
+        for (const ScriptLineRun& run : level.lines) {
+            placements += run.placedPlayer ? 1 : 0;
         }
-        EXPECT_GE(goals, 1) << path << ": no goal block";
-        for (const auto& elevator : scan.elevators) {
-            const Cell& cell = elevator.first;
-            EXPECT_GE(elevator.second, cell.z) << path;
-            for (int z = cell.z; z <= elevator.second; ++z) {
-                EXPECT_EQ(scan.blocks.count(Cell{cell.x, cell.y, z}), 0u) << path << ": a block in an elevator shaft";
+        EXPECT_EQ(placements, 1) << "one player placement";
+        EXPECT_TRUE(insideLevel(cellOf(level.player.position))) << "player in " << cellOf(level.player.position);
+
+        const std::map<Cell, int> blocks = blockCells(level);
+        int goals = 0;
+        for (const auto& block : blocks) {
+            goals += block.second == GoalBlock ? 1 : 0;
+        }
+        EXPECT_GE(goals, 1) << "no goal block";
+
+        for (const auto& entry : level.world->objectMap) {
+            const KTGameObject* object = entry.second;
+            if (object == &level.player) {
+                continue;
+            }
+            const Cell cell = cellOf(object->position);
+            EXPECT_TRUE(insideLevel(cell)) << typeid(*object).name() << " in " << cell;
+            if (isElevator(object)) {
+                const Cell bottom = cellOf(static_cast<const KTEnemy*>(object)->home);
+                const int top = static_cast<const KTEnemy*>(object)->topCell;
+                EXPECT_TRUE(insideLevel(Cell{bottom.x, bottom.y, top})) << "elevator top " << top;
+                EXPECT_GE(top, bottom.z) << "elevator in " << bottom;
+                for (int z = bottom.z; z <= top; ++z) {
+                    EXPECT_EQ(blocks.count(Cell{bottom.x, bottom.y, z}), 0u)
+                        << "a block in the elevator shaft of " << bottom;
+                }
+            } else if (dynamic_cast<const KTEnemy*>(object) != nullptr ||
+                       dynamic_cast<const QMIntelligence*>(object) != nullptr) {
+                EXPECT_EQ(blocks.count(cell), 0u) << "an enemy inside a block in " << cell;
+            }
+            if (const QMIntelligence* ai = dynamic_cast<const QMIntelligence*>(object)) {
+                EXPECT_TRUE(ai->roamMinX <= ai->roamMaxX && ai->roamMinZ <= ai->roamMaxZ && ai->roamMinX >= 0 &&
+                            ai->roamMinZ >= 0 && ai->roamMaxX <= LevelSide && ai->roamMaxZ <= LevelSide)
+                    << "AI roaming rectangle out of order or outside the level in " << cell;
             }
         }
-        for (const Cell& enemy : scan.enemies) {
-            EXPECT_EQ(scan.blocks.count(enemy), 0u) << path << ": an enemy inside a block";
+
+        for (size_t i = 0; i < level.world->helpSigns.size(); ++i) {
+            const KTHelpSign& sign = level.world->helpSigns[i];
+            const VXVec4& p = sign.position;
+            EXPECT_TRUE(p.x() >= 0 && p.x() <= LevelSide * CellSide && p.z() >= 0 &&
+                        p.z() <= LevelSide * CellSide && p.y() >= 0 && p.y() <= LevelLayers * CellSide &&
+                        sign.radius > 0)
+                << "help sign " << i << " outside the level or without a radius";
+            EXPECT_NE(level.signName(i), "") << "help sign " << i << " names no help image";
+        }
+    }
+}
+
+// Each line the reader carries out is a comment, sets its state, or makes
+// something; what it makes is what its words name, and a line of walls lines
+// the level's border.
+TEST(LevelData, EveryScriptLineMakesWhatItsWordsName)
+{
+    for (const std::string& path : shippedLevelNames()) {
+        SCOPED_TRACE(path);
+        const ShippedLevel level(path);
+        ASSERT_FALSE(level.lines.empty());
+        for (size_t i = 0; i < level.lines.size(); ++i) {
+            const ScriptLineRun& run = level.lines[i];
+            const std::string& command = run.command();
+            if (command.empty()) {
+                // Only the empty line after the file's last line end.
+                EXPECT_TRUE(i + 1 == level.lines.size() && !run.loopBody && run.text.empty())
+                    << "an empty line" << (run.loopBody ? " as a loop's body" : "");
+                continue;
+            }
+            if (command[0] == '#' || SETTINGS.count(command)) {
+                continue;
+            }
+            EXPECT_GT(run.effects, 0) << "'" << run.text << "' does nothing";
+            expectMadeAsNamed(run);
+            if (command == "Add_Walls") {
+                EXPECT_TRUE(madeWalls(run)) << "walls before Length, Width and Height are set";
+            }
         }
     }
 }
@@ -488,16 +380,15 @@ TEST(LevelData, EveryLevelBuildsInsideTheWorldWithAPlayerAndAGoal)
 // between two signs lies at least a cell of walking.
 TEST(LevelData, EveryHelpSignIsReachedOnItsOwn)
 {
-    const float Cell = 30.0f;
-    for (const std::string& path : levelNames()) {
-        const LevelScan scan = scanLevel(path);
-        for (size_t i = 0; i < scan.signPlaces.size(); ++i) {
-            for (size_t j = i + 1; j < scan.signPlaces.size(); ++j) {
-                const SignPlace& a = scan.signPlaces[i];
-                const SignPlace& b = scan.signPlaces[j];
-                const float apart = std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
-                                              (a.z - b.z) * (a.z - b.z));
-                EXPECT_GE(apart - a.radius - b.radius, Cell) << path << ": the signs " << a.name << " and " << b.name;
+    for (const std::string& path : shippedLevelNames()) {
+        const ShippedLevel level(path);
+        const std::vector<KTHelpSign>& signs = level.world->helpSigns;
+        for (size_t i = 0; i < signs.size(); ++i) {
+            for (size_t j = i + 1; j < signs.size(); ++j) {
+                const VXVec4 d = signs[i].position - signs[j].position;
+                const float apart = std::sqrt(d.x() * d.x() + d.y() * d.y() + d.z() * d.z());
+                EXPECT_GE(apart - signs[i].radius - signs[j].radius, CellSide)
+                    << path << ": the signs " << level.signName(i) << " and " << level.signName(j);
             }
         }
     }
@@ -507,44 +398,58 @@ TEST(LevelData, EveryHelpSignIsReachedOnItsOwn)
 // (each hit takes one point), with a margin for misses.
 TEST(LevelData, EveryLevelGivesEnoughMissilesForItsEnemies)
 {
-    for (const std::string& path : levelNames()) {
-        const LevelScan scan = scanLevel(path);
+    for (const std::string& path : shippedLevelNames()) {
+        ShippedLevel level(path);
         int hitPoints = 0;
-        for (const auto& ai : scan.aiCount) {
-            hitPoints += HIT_POINTS.at(ai.first) * ai.second;
+        for (const auto& entry : level.world->objectMap) {
+            KTGameObject* object = entry.second;
+            if (const QMIntelligence* ai = dynamic_cast<const QMIntelligence*>(object)) {
+                EXPECT_GT(enemyHitPoints(ai), 0) << path << ": " << typeid(*object).name();
+                hitPoints += enemyHitPoints(ai);
+            }
+            if (RWGrayAmmoPickup* pickup = dynamic_cast<RWGrayAmmoPickup*>(object)) {
+                EXPECT_TRUE(pickup->giveTo(&level.player)) << path;
+            }
         }
-        const int missiles = scan.grey + scan.red + 20 * (scan.pickups.count("grey") ? scan.pickups.at("grey") : 0);
+        const int missiles = level.player.greyAmmo + level.player.redAmmo;
         EXPECT_GE(missiles, hitPoints + hitPoints / 4) << path;
     }
 }
 
 TEST(LevelData, TheLevelsTogetherUseEveryBuildingBlockOfTheGame)
 {
-    std::set<int> blockTypes, enemyKinds;
-    std::set<std::string> aiClasses, pickups, signs, placements;
+    std::map<const Family*, std::set<std::string>> kinds;
+    std::set<std::string> signs;
+    std::set<std::string> placements;
     bool walls = false;
-    for (const std::string& path : levelNames()) {
-        const LevelScan scan = scanLevel(path);
-        for (const auto& block : scan.blocks) {
-            blockTypes.insert(block.second);
+    for (const std::string& path : shippedLevelNames()) {
+        const ShippedLevel level(path);
+        for (const auto& entry : level.world->objectMap) {
+            const Kind kind = kindOf(entry.second);
+            kinds[kind.family].insert(kind.kind);
         }
-        enemyKinds.insert(scan.enemyKinds.begin(), scan.enemyKinds.end());
-        for (const auto& ai : scan.aiCount) {
-            aiClasses.insert(ai.first);
+        for (size_t i = 0; i < level.world->helpSigns.size(); ++i) {
+            signs.insert(level.signName(i));
         }
-        for (const auto& pickup : scan.pickups) {
-            pickups.insert(pickup.first);
+        for (const ScriptLineRun& run : level.lines) {
+            if (run.placedPlayer) {
+                placements.insert(run.command());
+            }
+            walls = walls || (run.command() == "Add_Walls" && madeWalls(run));
         }
-        signs.insert(scan.signs.begin(), scan.signs.end());
-        placements.insert(scan.placementWords.begin(), scan.placementWords.end());
-        walls = walls || scan.walls;
     }
-    EXPECT_EQ(blockTypes, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 12}));
-    EXPECT_EQ(enemyKinds, (std::set<int>{0, 1, 2, 3})) << "pet, shooter, elevator, blob";
-    EXPECT_EQ(aiClasses, (std::set<std::string>{"anubis", "colossus", "creeper", "reaper", "zealot"}));
-    EXPECT_EQ(pickups, (std::set<std::string>{"destroy", "grey", "red"}));
-    EXPECT_EQ(signs, HELP_NAMES) << "every help image on at least one sign";
-    EXPECT_TRUE(placements.count("Create_Player"));
+    EXPECT_EQ(kinds[&Blocks], (std::set<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "12"}));
+    EXPECT_EQ(kinds[&Creatures], (std::set<std::string>{"0", "1", "2", "3"})) << "pet, shooter, elevator, blob";
+    EXPECT_EQ(kinds[&AIEnemies], (std::set<std::string>{"anubis", "colossus", "creeper", "reaper", "zealot"}));
+    EXPECT_EQ(kinds[&Pickups], (std::set<std::string>{"destroy", "grey", "red"}));
+    std::set<std::string> helpImages;
+    for (int i = 0; i < KT_HELP_IMAGE_COUNT; ++i) {
+        helpImages.insert(helpImageName(i));
+    }
+    EXPECT_EQ(signs, helpImages) << "every help image on at least one sign";
     EXPECT_TRUE(placements.count("zelk") || placements.count("hero")) << "the only way to start with red missiles";
+    placements.erase("zelk");
+    placements.erase("hero");
+    EXPECT_FALSE(placements.empty()) << "the placement that sets grey and destroy missiles by name";
     EXPECT_TRUE(walls);
 }
