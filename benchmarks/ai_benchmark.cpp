@@ -4,6 +4,12 @@
 // a scripted player), and a checksum of every object's final position shows
 // that a change to the update leaves the game unchanged. No window is
 // opened: the creepers' model is read without a GL context and draws nothing.
+//
+// Then a crowd: 100 leaping enemies and shooters among 200 blocks, and the
+// same crowd with 1800 more blocks stacked behind a wall where the enemies
+// can neither walk nor look; each level also runs without its enemies, so
+// that the difference is what the enemies themselves cost. Both crowds must
+// end exactly alike (their checksums are printed).
 #include <unistd.h>
 
 #include <algorithm>
@@ -34,6 +40,16 @@ namespace {
 
 const int WarmUpFrames = 100;
 const int MeasuredFrames = 3000;
+// The crowd levels: every level runs this many times, from the same seed, and
+// the figures are taken over all its measured frames.
+const int CrowdRounds = 3;
+const int CrowdFrames = 1000;
+const int CrowdEnemies = 100;
+// Enemies roam the cells with z below the wall; the extra blocks stand in
+// the rows from TowerRow on, TowerLayers high.
+const int WallRow = 13;
+const int TowerRow = 15;
+const int TowerLayers = 18;
 const int EnemiesPerType = 4;
 const int BlockCount = 400;
 const int GreyBlock = 4;
@@ -129,28 +145,51 @@ std::uint64_t mix(std::uint64_t hash, float value)
     return (hash ^ bits) * 1099511628211ull;
 }
 
+// A 600-unit level with the player standing at `start`.
+struct Level {
+    KTPhysicsWorld physics;
+    KTLevelWorld world;
+    KTMainCharacter player;
+
+    explicit Level(const VXVec4& start) : world(nullptr)
+    {
+        createParticleManager();
+        KTWorldBox box;
+        box.lower = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
+        box.upper = VXVec4(600.0f, 600.0f, 600.0f, 1.0f);
+        physics.init(box, VXVec4(0.0f, -0.3f, 0.0f, 1.0f));
+        world.init(&physics, 20, 5, 20, &player, "ai benchmark");
+        player.position = start;
+        world.insertObject(&player);
+        player.attachToLevel(&physics, &world);
+    }
+
+    void addBlocks(const std::vector<VXVec4>& positions)
+    {
+        for (const VXVec4& p : positions) {
+            KTBlock* block = new KTBlock();
+            block->position = p;
+            world.insertObject(block);
+            block->setUp(&physics, GreyBlock, &world);
+        }
+    }
+};
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const size_t index = static_cast<size_t>(fraction * (values.size() - 1) + 0.5);
+    return values[index];
+}
+
 Frames run()
 {
     hostSrand(12345u);
-    createParticleManager();
-    KTPhysicsWorld physics;
-    KTWorldBox box;
-    box.lower = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
-    box.upper = VXVec4(600.0f, 600.0f, 600.0f, 1.0f);
-    physics.init(box, VXVec4(0.0f, -0.3f, 0.0f, 1.0f));
-    KTLevelWorld world(nullptr);
-    KTMainCharacter player;
-    world.init(&physics, 20, 5, 20, &player, "ai benchmark");
-    player.position = centre(0, 0, 1);
-    world.insertObject(&player);
-    player.attachToLevel(&physics, &world);
-
-    for (const VXVec4& p : mazeBlocks()) {
-        KTBlock* block = new KTBlock();
-        block->position = p;
-        world.insertObject(block);
-        block->setUp(&physics, GreyBlock, &world);
-    }
+    Level level(centre(0, 0, 1));
+    KTLevelWorld& world = level.world;
+    KTPhysicsWorld& physics = level.physics;
+    KTMainCharacter& player = level.player;
+    level.addBlocks(mazeBlocks());
     // In the corridors between the walls, away from the player; the bosses,
     // three cells wide, in the open part beyond the last wall.
     const int corridors[] = {2, 6, 10, 14};
@@ -195,11 +234,125 @@ Frames run()
     return frames;
 }
 
-double percentile(std::vector<double> values, double fraction)
+// The crowd's 200 blocks: a wall five blocks high across the level at z =
+// WallRow, and twenty pillars five high in the enemies' part. With `tower`,
+// 1800 more stand in the rows beyond the wall, out of every enemy's way.
+std::vector<VXVec4> crowdBlocks(bool tower)
 {
-    std::sort(values.begin(), values.end());
-    const size_t index = static_cast<size_t>(fraction * (values.size() - 1) + 0.5);
-    return values[index];
+    std::vector<VXVec4> all;
+    for (int layer = 0; layer < 5; ++layer) {
+        for (int x = 0; x < 20; ++x) {
+            all.push_back(centre(x, layer, WallRow));
+        }
+        int pillars = 0;
+        for (int z : {3, 7, 10}) {
+            for (int x = 1; x < 20 && pillars < 20; x += 3, ++pillars) {
+                all.push_back(centre(x, layer, z));
+            }
+        }
+    }
+    if (tower) {
+        for (int layer = 0; layer < TowerLayers; ++layer) {
+            for (int z = TowerRow; z < 20; ++z) {
+                for (int x = 0; x < 20; ++x) {
+                    all.push_back(centre(x, layer, z));
+                }
+            }
+        }
+    }
+    return all;
+}
+
+bool isPillar(int x, int z)
+{
+    return (z == 3 || z == 7 || z == 10) && x % 3 == 1;
+}
+
+// The player walks a loop round the enemies' part of the level.
+void steerCrowdPlayer(KTMainCharacter& player, int& waypoint, int& stalled)
+{
+    static const VXVec4 route[] = {centre(0, 0, 1), centre(0, 0, 11), centre(18, 0, 11), centre(18, 0, 1)};
+    const int count = sizeof route / sizeof route[0];
+    VXVec4 d = route[waypoint] - player.physicsObject->position;
+    d.y() = 0.0f;
+    const float length = std::sqrt(d.lengthSquared());
+    stalled = length < 10.0f ? 0 : stalled + 1;
+    if (length < 10.0f || stalled > 300) {
+        waypoint = (waypoint + 1) % count;
+        stalled = 0;
+        return;
+    }
+    d *= 0.3f / length;
+    player.applyImpulse(d);
+}
+
+struct CrowdResult {
+    std::vector<double> microseconds;
+    int enemies = 0;
+    int blocks = 0;
+    std::uint64_t checksum = 0;
+};
+
+// One round of a crowd level: with or without its enemies, with or without
+// the tower; the frames are appended to `result`.
+void runCrowd(bool withEnemies, bool tower, CrowdResult& result)
+{
+    hostSrand(54321u);
+    Level level(centre(0, 0, 1));
+    KTLevelWorld& world = level.world;
+    const std::vector<VXVec4> blocks = crowdBlocks(false);
+    level.addBlocks(blocks);
+    result.blocks = static_cast<int>(blocks.size());
+    int enemies = 0;
+    // Every other free cell of the enemies' part, away from the player's
+    // corner; leaping enemies and shooters in turn.
+    for (int z = 1; z < WallRow && withEnemies; ++z) {
+        for (int x = 0; x < 20 && enemies < CrowdEnemies; ++x) {
+            if ((x + z) % 2 != 0 || isPillar(x, z) || (x < 4 && z < 4)) {
+                continue;
+            }
+            const VXVec4 p(x * Cell + Cell / 2, Cell / 2, z * Cell, 1.0f);
+            if (enemies % 2 == 0) {
+                addEnemy<QMZealot>(world, level.physics, level.player, p);
+            } else {
+                addEnemy<RWAnubis>(world, level.physics, level.player, p);
+            }
+            QMIntelligence* enemy = dynamic_cast<QMIntelligence*>(world.objectMap.rbegin()->second);
+            enemy->roamMaxZ = WallRow - 1;
+            enemies += 1;
+        }
+    }
+    result.enemies = enemies;
+    if (tower) {
+        const std::vector<VXVec4> all = crowdBlocks(true);
+        level.addBlocks(std::vector<VXVec4>(all.begin() + static_cast<long>(blocks.size()), all.end()));
+        result.blocks = static_cast<int>(all.size());
+    }
+
+    int waypoint = 0;
+    int stalled = 0;
+    for (int frame = 0; frame < WarmUpFrames + CrowdFrames; ++frame) {
+        steerCrowdPlayer(level.player, waypoint, stalled);
+        auto start = std::chrono::steady_clock::now();
+        world.update();
+        auto end = std::chrono::steady_clock::now();
+        if (frame >= WarmUpFrames) {
+            result.microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        }
+    }
+    // The enemies and the player, so that the two crowds can be compared.
+    std::uint64_t hash = 1469598103934665603ull;
+    for (const auto& entry : world.objectMap) {
+        const QMIntelligence* enemy = dynamic_cast<const QMIntelligence*>(entry.second);
+        if (enemy == nullptr && entry.second != &level.player) {
+            continue;
+        }
+        for (int k = 0; k < 3; ++k) {
+            hash = mix(hash, entry.second->position.elements[k]);
+        }
+        hash = (hash ^ static_cast<std::uint64_t>(enemy != nullptr ? enemy->state : -1)) * 1099511628211ull;
+    }
+    result.checksum = hash;
 }
 
 } // namespace
@@ -227,6 +380,50 @@ int main()
     std::fprintf(report, "| world update, AI level (%d enemies, %d blocks) | %.1f us | %.1f us | |\n",
                  frames.enemiesAtStart, BlockCount, percentile(frames.microseconds, 0.5),
                  percentile(frames.microseconds, 0.95));
+
+    // The crowd levels, in turn, each round from the same seed.
+    CrowdResult crowd[2][2];
+    for (int round = 0; round < CrowdRounds; ++round) {
+        for (int tower = 0; tower < 2; ++tower) {
+            for (int withEnemies = 1; withEnemies >= 0; --withEnemies) {
+                runCrowd(withEnemies != 0, tower != 0, crowd[tower][withEnemies]);
+            }
+        }
+    }
+    double own[2];
+    for (int tower = 0; tower < 2; ++tower) {
+        const CrowdResult& busy = crowd[tower][1];
+        const CrowdResult& empty = crowd[tower][0];
+        own[tower] = percentile(busy.microseconds, 0.5) - percentile(empty.microseconds, 0.5);
+        std::fprintf(report,
+                     "Crowd: %d enemies among %d blocks, %d rounds of %d frames\n"
+                     "  KTLevelWorld::update: median %.1f us, 95th percentile %.1f us; without the enemies "
+                     "median %.1f us, 95th percentile %.1f us; the enemies' own cost %.1f us\n"
+                     "  checksum of the enemies and the player %016llx\n",
+                     busy.enemies, busy.blocks, CrowdRounds, CrowdFrames, percentile(busy.microseconds, 0.5),
+                     percentile(busy.microseconds, 0.95), percentile(empty.microseconds, 0.5),
+                     percentile(empty.microseconds, 0.95), own[tower],
+                     static_cast<unsigned long long>(busy.checksum));
+    }
+    const bool same = crowd[0][1].checksum == crowd[1][1].checksum;
+    std::fprintf(report, "  the extra blocks %s\n",
+                 same ? "left the enemies exactly as they were" : "CHANGED WHAT THE ENEMIES DID");
+    for (int tower = 0; tower < 2; ++tower) {
+        const CrowdResult& busy = crowd[tower][1];
+        const CrowdResult& empty = crowd[tower][0];
+        char notes[160];
+        if (tower == 0) {
+            std::snprintf(notes, sizeof notes, "the enemies' own cost %.1f us", own[0]);
+        } else {
+            std::snprintf(notes, sizeof notes, "the enemies' own cost %.1f us, %.2f times that among %d blocks; goal 1.5",
+                          own[1], own[1] / own[0], crowd[0][1].blocks);
+        }
+        std::fprintf(report, "| world update, %d AI enemies among %d blocks%s | %.1f us | %.1f us | %s |\n",
+                     busy.enemies, busy.blocks, tower != 0 ? " (1800 out of their way)" : "",
+                     percentile(busy.microseconds, 0.5), percentile(busy.microseconds, 0.95), notes);
+        std::fprintf(report, "| world update, the same %d blocks without the enemies | %.1f us | %.1f us | |\n",
+                     empty.blocks, percentile(empty.microseconds, 0.5), percentile(empty.microseconds, 0.95));
+    }
     std::fclose(report);
     return 0;
 }
