@@ -42,7 +42,8 @@ KTLevelWorld::KTLevelWorld(KTLevelScene* owner)
       scene(owner),
       pathGrids(nullptr),
       chainCounter(0),
-      hudFlashes(nullptr)
+      hudFlashes(nullptr),
+      columns(objectMap)
 {
 }
 
@@ -90,9 +91,13 @@ void KTLevelWorld::update()
     freeRemovedObjects();
 
     // Objects created during the loop have higher ids and are updated too.
+    columns.beginPass();
     for (auto it = objectMap.begin(); it != objectMap.end(); ++it) {
+        columns.updating(it->second);
         it->second->update();
+        columns.updated(it->second);
     }
+    columns.endPass();
 
     handleCollisions();
 
@@ -228,6 +233,7 @@ void KTLevelWorld::removeDeadObjects()
         if (object->physicsObject != nullptr && object->physicsWorld != nullptr) {
             object->physicsWorld->objects.erase(object->physicsObject->node);
         }
+        columns.remove(object);
         objectMap.erase(it);
         removedObjects.push_back(object);
     }
@@ -256,7 +262,12 @@ void KTLevelWorld::createExplosion(VXVec4 position, float speed, int count)
 int KTLevelWorld::insertObject(KTGameObject* object)
 {
     int id = nextId;
+    auto entry = objectMap.find(id);
+    if (entry != objectMap.end()) {
+        columns.remove(entry->second);
+    }
     objectMap[id] = object;
+    columns.add(object);
     object->objectId = id;
     nextId += 1;
     return id;

@@ -8,6 +8,7 @@
 
 #include "engine/math/VXVec4.h"
 #include "game/effects/KTParticleManager.h"
+#include "game/level/KTColumnIndex.h"
 #include "game/level/KTHelpSign.h"
 
 class KTEnemy;
@@ -59,6 +60,9 @@ public:
     // The HUD's overlay images, set by the scene; help signs show in flash 0.
     // Null: help signs are used up without showing anything.
     KTStatusFlash* hudFlashes;
+    // The objects of the map by grid column, for the enemies' sight and path
+    // searches.
+    KTColumnIndex columns;
 
     // The help symbols' common spin angle, advanced by every draw.
     static float helpSignAngle;

@@ -32,7 +32,8 @@ KTGameObject::KTGameObject()
       grounded(false),
       touched(false),
       position(0.0f, 0.0f, 0.0f, 1.0f),
-      orientation(VXQuat::fromAngleAxis(0.0f, 0.0f, 0.0f, 1.0f))
+      orientation(VXQuat::fromAngleAxis(0.0f, 0.0f, 0.0f, 1.0f)),
+      columnSlot(-1)
 {
     body.boxMin = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
     body.boxMax = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);

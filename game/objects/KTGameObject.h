@@ -28,6 +28,9 @@ public:
     VXVec4 position;
     VXQuat orientation;
     KTPhysicsBody body;
+    // Where the level world's column index files this object; -1 while no
+    // index does.
+    int columnSlot;
 
     KTGameObject();
 

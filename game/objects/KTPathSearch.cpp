@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 
+#include "game/level/KTColumnIndex.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTGameObject.h"
 
@@ -54,9 +54,15 @@ const StepOffset minusX = { KTPathStep::MinusX, -1, 0 };
 const StepOffset plusZ = { KTPathStep::PlusZ, 0, 1 };
 const StepOffset minusZ = { KTPathStep::MinusZ, 0, -1 };
 
-} // namespace
+const int GridCells = KT_PATH_GRID_SIZE * KT_PATH_GRID_SIZE;
+// What a lazy search keeps in `occupied` for a cell it has asked about.
+const unsigned char KnownTaken = 1;
+const unsigned char KnownFree = 2;
 
-int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ)
+// The breadth-first search; `taken(x, z)` tells whether a cell inside the
+// grid that has not been visited is occupied.
+template <typename Taken>
+int searchPath(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ, Taken taken)
 {
     if (!insideGrid(startX, startZ) || !insideGrid(goalX, goalZ)) {
         return KTPathStep::None;
@@ -76,32 +82,34 @@ int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goal
         order[3] = minusX;
     }
 
-    std::deque<PathNode> queue;
-    queue.push_back({ startX, startZ, KTPathStep::None });
+    // Cells are marked visited when queued, so each is queued at most once.
+    PathNode queue[GridCells];
+    int front = 0;
+    int back = 0;
+    queue[back++] = { startX, startZ, KTPathStep::None };
     grids.visited[startX][startZ] = 1;
-    while (!queue.empty()) {
-        PathNode node = queue.front();
-        queue.pop_front();
+    while (front < back) {
+        PathNode node = queue[front++];
         if (node.x == goalX && node.z == goalZ) {
             return node.firstStep;
         }
         for (const StepOffset& step : order) {
             int nx = node.x + step.dx;
             int nz = node.z + step.dz;
-            if (!insideGrid(nx, nz) || grids.occupied[nx][nz] != 0 || grids.visited[nx][nz] != 0) {
+            if (!insideGrid(nx, nz) || grids.visited[nx][nz] != 0 || taken(nx, nz)) {
                 continue;
             }
             int first = node.firstStep != KTPathStep::None ? node.firstStep : step.code;
-            queue.push_back({ nx, nz, first });
+            queue[back++] = { nx, nz, first };
             grids.visited[nx][nz] = 1;
         }
     }
     return KTPathStep::None;
 }
 
-VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ)
+VXVec4 stepVector(int code)
 {
-    switch (findPathStep(grids, startX, startZ, goalX, goalZ)) {
+    switch (code) {
     case KTPathStep::MinusZ:
         return VXVec4(0.0f, 0.0f, -1.0f, 1.0f);
     case KTPathStep::PlusZ:
@@ -113,6 +121,36 @@ VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int
     default:
         return VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
     }
+}
+
+} // namespace
+
+int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ)
+{
+    return searchPath(grids, startX, startZ, goalX, goalZ,
+                      [&grids](int x, int z) { return grids.occupied[x][z] != 0; });
+}
+
+int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ, const KTPathOccupancy& occupancy)
+{
+    return searchPath(grids, startX, startZ, goalX, goalZ, [&grids, &occupancy](int x, int z) {
+        unsigned char& known = grids.occupied[x][z];
+        if (known == 0) {
+            known = occupancy.occupied(x, z) ? KnownTaken : KnownFree;
+        }
+        return known == KnownTaken;
+    });
+}
+
+VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ)
+{
+    return stepVector(findPathStep(grids, startX, startZ, goalX, goalZ));
+}
+
+VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ,
+                      const KTPathOccupancy& occupancy)
+{
+    return stepVector(findPathStep(grids, startX, startZ, goalX, goalZ, occupancy));
 }
 
 bool sameCell(float ax, float az, float bx, float bz)
@@ -128,21 +166,28 @@ const float BlockingHeight = 20.0f;
 
 } // namespace
 
-void flagOccupiedCells(KTPathGrids& grids, const std::map<int, KTGameObject*>& objects, const KTGameObject* self,
-                       const KTGameObject* target, float height, const VXVec4& goal)
+KTPathBlockers::KTPathBlockers(KTColumnIndex& columns, const KTGameObject* searcher, const KTGameObject* hunted,
+                               float searcherHeight, const VXVec4& goalPosition)
+    : index(columns), self(searcher), target(hunted), height(searcherHeight), goal(goalPosition)
 {
-    for (const auto& entry : objects) {
-        const KTGameObject* object = entry.second;
+    columns.makeExact();
+    // Room for the rounding of the height difference, which grows with the
+    // height's size; a height that is not finite is compared with everything.
+    const float reach = BlockingHeight + 1.0f + std::fabs(height) * (1.0f / 1048576.0f);
+    low = std::isfinite(height) ? height - reach : -HUGE_VALF;
+    high = std::isfinite(height) ? height + reach : HUGE_VALF;
+}
+
+bool KTPathBlockers::occupied(int x, int z) const
+{
+    return index.findInColumn(x, z, low, high, [this](const KTGameObject* object) {
         if (object == self || object == target) {
-            continue;
+            return false;
         }
         const VXVec4& p = object->position;
         if (std::fabs(p.y() - height) >= BlockingHeight) {
-            continue;
+            return false;
         }
-        if (sameCell(p.x(), p.z(), goal.x(), goal.z())) {
-            continue;
-        }
-        grids.occupied[pathCellOf(p.x())][pathCellOf(p.z())] = 1;
-    }
+        return !sameCell(p.x(), p.z(), goal.x(), goal.z());
+    });
 }

@@ -1,10 +1,9 @@
 #ifndef GAME_OBJECTS_KTPATHSEARCH_H
 #define GAME_OBJECTS_KTPATHSEARCH_H
 
-#include <map>
-
 #include "engine/math/VXVec4.h"
 
+class KTColumnIndex;
 class KTGameObject;
 
 // Enemies move on the 20 x 20 horizontal grid of 30-unit cells. The level
@@ -43,21 +42,51 @@ const int PlusX = 4;
 // the border cells, so no search leaves the maps.
 int pathCellOf(float coordinate);
 
+// Whether a cell is taken, asked by a search when it first reaches the cell.
+class KTPathOccupancy {
+public:
+    virtual bool occupied(int x, int z) const = 0;
+
+protected:
+    ~KTPathOccupancy() = default;
+};
+
 // The first step code of a shortest path from start to goal, 0 when the start
 // is the goal or the goal cannot be reached. Uses `grids.occupied` as given
 // and fills `grids.visited`.
 int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ);
+// The same with the cells' occupancy asked of `occupancy`, once per cell the
+// search reaches; `grids` must be clear, and `grids.occupied` keeps the
+// answers (1 taken, 2 free).
+int findPathStep(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ, const KTPathOccupancy& occupancy);
 
 // findPathStep as a unit vector along x or z (w 1); the zero vector for 0.
 VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ);
+VXVec4 pathStepVector(KTPathGrids& grids, int startX, int startZ, int goalX, int goalZ,
+                      const KTPathOccupancy& occupancy);
 
 bool sameCell(float ax, float az, float bx, float bz);
 
-// Objects at about the searcher's height block the cells they stand in: every
-// object of `objects` but `self` and `target` less than 20 units above or
-// below `height` flags its cell, unless it stands in the goal's cell, which is
-// never flagged.
-void flagOccupiedCells(KTPathGrids& grids, const std::map<int, KTGameObject*>& objects, const KTGameObject* self,
-                       const KTGameObject* target, float height, const VXVec4& goal);
+// Objects at about the searcher's height take the cells they stand in: every
+// object of the level but `self` and `target` less than 20 units above or
+// below `height`, unless it stands in the goal's cell, which is never taken.
+class KTPathBlockers : public KTPathOccupancy {
+public:
+    // Brings the index up to date for the search.
+    KTPathBlockers(KTColumnIndex& index, const KTGameObject* self, const KTGameObject* target, float height,
+                   const VXVec4& goal);
+    bool occupied(int x, int z) const override;
+
+private:
+    const KTColumnIndex& index;
+    const KTGameObject* self;
+    const KTGameObject* target;
+    float height;
+    VXVec4 goal;
+    // Every object that can be less than 20 units away in height has its
+    // height within [low, high].
+    float low;
+    float high;
+};
 
 #endif

@@ -21,6 +21,9 @@ const float AlignmentDistance = 15.0f;
 const int DestinationTries = 3;
 const float CentringDivisor = 50.0f;
 const int GrowlInterval = 500;
+// The sight test's rounding moves its answer by far less than this share of
+// the distance to the target.
+const float SightRoundingShare = 1.0f / 256.0f;
 
 VXVec4 scaled(const VXVec4& v, float s)
 {
@@ -192,24 +195,26 @@ bool QMIntelligence::hasLineOfSight()
     const VXVec4 line = t - p;
     const float lineSquared = dot(line, line);
     const float reach = std::sqrt(lineSquared);
-    for (const auto& entry : levelWorld->objectMap) {
-        const KTGameObject* object = entry.second;
+    KTColumnIndex& columns = levelWorld->columns;
+    columns.makeExact();
+    // Only an object within its box's reach of the segment can block it; the
+    // margin leaves room for the rounding of the test below.
+    const float margin = std::sqrt(columns.largestRadiusSquared()) + reach * SightRoundingShare + 1.0f;
+    const bool blocked = columns.findNearSegment(p, t, margin, [&](const KTGameObject* object) {
         if (object == this || object == target) {
-            continue;
+            return false;
         }
         const VXVec4 fromEnemy = object->position - p;
         const VXVec4 fromTarget = object->position - t;
         if (length3(fromEnemy) > reach || length3(fromTarget) > reach) {
-            continue;
+            return false;
         }
         const float radiusSquared = dot(object->body.boxMax, object->body.boxMax);
         const float along = dot(line, fromEnemy);
         const float offLineSquared = dot(fromEnemy, fromEnemy) - along * along / lineSquared;
-        if (offLineSquared < radiusSquared) {
-            return false;
-        }
-    }
-    return true;
+        return offLineSquared < radiusSquared;
+    });
+    return !blocked;
 }
 
 void QMIntelligence::updateState()
@@ -272,9 +277,9 @@ VXVec4 QMIntelligence::pathDirection(VXVec4 goal)
         return VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
     }
     grids->clear();
-    flagOccupiedCells(*grids, levelWorld->objectMap, this, target, position.y(), goal);
+    const KTPathBlockers blockers(levelWorld->columns, this, target, position.y(), goal);
     return pathStepVector(*grids, pathCellOf(position.x()), pathCellOf(position.z()), pathCellOf(goal.x()),
-                          pathCellOf(goal.z()));
+                          pathCellOf(goal.z()), blockers);
 }
 
 VXVec4 QMIntelligence::offsetToCellCentre()

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <random>
 
 #include "game/level/KTPhysicsObject.h"
+#include "game/objects/KTPathSearch.h"
 #include "game/objects/QMIntelligence.h"
 #include "platform/HostRandom.h"
 
@@ -422,4 +425,312 @@ TEST_F(Intelligence, MovementHelpers)
     EXPECT_NEAR(enemy->distanceToTarget(), std::sqrt(455.0f * 455 + 460.0f * 460), 1e-3);
     enemy->targetCell = VXVec4(130, 500, 135, 1);
     EXPECT_FLOAT_EQ(enemy->distanceToTargetCell(), 50.0f);
+}
+
+namespace {
+
+// The enemies' two searches as a walk over the whole object map answers them.
+bool sightByWalk(const KTLevelWorld& level, const QMIntelligence& self)
+{
+    const VXVec4& p = self.position;
+    const VXVec4& t = self.target->position;
+    const VXVec4 line = t - p;
+    const float lineSquared = QMIntelligence::dot(line, line);
+    const float reach = std::sqrt(lineSquared);
+    for (const auto& entry : level.objectMap) {
+        const KTGameObject* object = entry.second;
+        if (object == &self || object == self.target) {
+            continue;
+        }
+        const VXVec4 fromEnemy = object->position - p;
+        const VXVec4 fromTarget = object->position - t;
+        if (std::sqrt(fromEnemy.lengthSquared()) > reach || std::sqrt(fromTarget.lengthSquared()) > reach) {
+            continue;
+        }
+        const float radiusSquared = QMIntelligence::dot(object->body.boxMax, object->body.boxMax);
+        const float along = QMIntelligence::dot(line, fromEnemy);
+        const float offLineSquared = QMIntelligence::dot(fromEnemy, fromEnemy) - along * along / lineSquared;
+        if (offLineSquared < radiusSquared) {
+            return false;
+        }
+    }
+    return true;
+}
+
+VXVec4 stepByWalk(const KTLevelWorld& level, const QMIntelligence& self, const VXVec4& goal)
+{
+    KTPathGrids grids;
+    grids.clear();
+    for (const auto& entry : level.objectMap) {
+        const KTGameObject* object = entry.second;
+        const VXVec4& p = object->position;
+        if (object == &self || object == self.target || std::fabs(p.y() - self.position.y()) >= 20.0f
+            || sameCell(p.x(), p.z(), goal.x(), goal.z())) {
+            continue;
+        }
+        grids.occupied[pathCellOf(p.x())][pathCellOf(p.z())] = 1;
+    }
+    return pathStepVector(grids, pathCellOf(self.position.x()), pathCellOf(self.position.z()),
+                          pathCellOf(goal.x()), pathCellOf(goal.z()));
+}
+
+bool sameBits(const VXVec4& a, const VXVec4& b)
+{
+    return std::memcmp(a.elements, b.elements, sizeof a.elements) == 0;
+}
+
+class RandomLevels;
+
+// Whatever the level's dice say, in its own update: the enemies that ask,
+// and the things that move, grow and appear around them.
+class Seeker : public Probe {
+public:
+    RandomLevels* level = nullptr;
+    void update() override;
+};
+
+class Prop : public KTGameObject {
+public:
+    RandomLevels* level = nullptr;
+    void update() override;
+    void draw(VXViewState*, VXShaderProgram*) override {}
+};
+
+class RandomLevels : public Intelligence {
+public:
+    std::mt19937 dice{20240611u};
+    std::vector<Seeker*> seekers;
+    // 0: boxes up to 20 units, 1: some up to 250, 2: some without end.
+    int boxes = 0;
+    int asked = 0;
+    int blocked = 0;
+    int stepped = 0;
+    int mismatches = 0;
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice); }
+    bool chance(int percent) { return below(100) < percent; }
+    float uniform(float low, float high) { return std::uniform_real_distribution<float>(low, high)(dice); }
+
+    // Across the floor plan: beyond the border too, often on or just short
+    // of a cell edge.
+    float across()
+    {
+        const float edge = below(26) * 30.0f - 90.0f;
+        switch (below(4)) {
+        case 0:
+            return edge;
+        case 1:
+            return std::nextafter(edge, -1.0e9f);
+        default:
+            return uniform(-90.0f, 690.0f);
+        }
+    }
+    // Near a seeker's height: often just inside or just beyond 20 units.
+    float heightNear(float base)
+    {
+        const float edge = base + (chance(50) ? 20.0f : -20.0f);
+        switch (below(4)) {
+        case 0:
+            return edge;
+        case 1:
+            return std::nextafter(edge, base);
+        case 2:
+            return uniform(base - 45.0f, base + 45.0f);
+        default:
+            return base;
+        }
+    }
+    Seeker& someSeeker() { return *seekers[static_cast<size_t>(below(static_cast<int>(seekers.size())))]; }
+    float someHeight() { return seekers.empty() ? 15.0f : heightNear(someSeeker().position.y()); }
+    // Often close to the line from a seeker to the player, where whether it
+    // blocks hangs on its box.
+    VXVec4 somewhere()
+    {
+        if (seekers.empty() || chance(60)) {
+            return VXVec4(across(), someHeight(), across(), 1.0f);
+        }
+        const VXVec4& from = someSeeker().position;
+        VXVec4 on = player.position - from;
+        on *= uniform(-0.1f, 1.1f);
+        VXVec4 off(uniform(-1, 1), uniform(-1, 1), uniform(-1, 1), 0.0f);
+        off *= uniform(0.0f, 40.0f) / std::sqrt(off.lengthSquared() + 1e-6f);
+        VXVec4 p = from + on + off;
+        p.w() = 1.0f;
+        return p;
+    }
+    // Now and then far away or not a number at all.
+    VXVec4 anywhere()
+    {
+        if (chance(3)) {
+            return VXVec4(chance(50) ? 1.0e7f : std::nanf(""), 15.0f, across(), 1.0f);
+        }
+        return somewhere();
+    }
+    // Levels differ in how large their boxes get: a huge box makes every
+    // object a candidate.
+    VXVec4 someBox()
+    {
+        if (boxes == 2 && chance(5)) {
+            return VXVec4(1.0e20f, 1.0f, 1.0f, 1.0f);
+        }
+        if (boxes >= 1 && chance(10)) {
+            return VXVec4(uniform(40, 250), 40.0f, uniform(40, 250), 1.0f);
+        }
+        if (chance(10)) {
+            return VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
+        }
+        return VXVec4(uniform(0, 20), uniform(0, 20), uniform(0, 20), 1.0f);
+    }
+    KTGameObject* anyObject()
+    {
+        auto it = world->objectMap.begin();
+        std::advance(it, below(static_cast<int>(world->objectMap.size())));
+        return it->second;
+    }
+
+    Prop* addProp(const VXVec4& at)
+    {
+        Prop* prop = new Prop();
+        prop->level = this;
+        prop->position = at;
+        prop->body.boxMax = someBox();
+        world->insertObject(prop);
+        prop->attachToLevel(&physics, world.get());
+        return prop;
+    }
+
+    // One object's turn in the update pass: it moves, grows, calls its
+    // physics copy, leaves or makes a new object.
+    void stir(KTGameObject& object)
+    {
+        switch (below(8)) {
+        case 0:
+            object.position = anywhere();
+            break;
+        case 1:
+            object.body.boxMax = someBox();
+            break;
+        case 2:
+            object.KTGameObject::update();
+            break;
+        case 3:
+            addProp(somewhere())->position = somewhere();
+            break;
+        case 4:
+            // The seekers stay for the whole level.
+            if (chance(20) && std::find(seekers.begin(), seekers.end(), &object) == seekers.end()) {
+                world->queueRemoval(object.objectId);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Both searches, for a few targets and goals, against the walk.
+    void ask(Seeker& seeker)
+    {
+        for (int i = 0; i < 4; ++i) {
+            seeker.target = chance(60) ? &player : anyObject();
+            const bool sight = seeker.hasLineOfSight();
+            const int pick = below(100);
+            const VXVec4 goal = pick < 40 ? anyObject()->position
+                : pick < 55               ? seeker.position + VXVec4(uniform(-15, 15), 0.0f, uniform(-15, 15), 0.0f)
+                                          : anywhere();
+            const VXVec4 step = seeker.pathDirection(goal);
+            const bool sightAgrees = sight == sightByWalk(*world, seeker);
+            const bool stepAgrees = sameBits(step, stepByWalk(*world, seeker, goal));
+            asked += 1;
+            blocked += sight ? 0 : 1;
+            stepped += step.x() != 0.0f || step.z() != 0.0f ? 1 : 0;
+            if ((!sightAgrees || !stepAgrees) && ++mismatches <= 5) {
+                ADD_FAILURE() << "question " << asked << ": sight " << sightAgrees << ", step " << stepAgrees
+                              << " for the seeker at " << seeker.position.x() << " " << seeker.position.y() << " "
+                              << seeker.position.z() << ", goal " << goal.x() << " " << goal.y() << " " << goal.z();
+            }
+        }
+        seeker.target = &player;
+    }
+
+    void seekerTurn(Seeker& seeker)
+    {
+        if (chance(30)) {
+            seeker.position = somewhere();
+        }
+        if (chance(20)) {
+            seeker.KTGameObject::update();
+        }
+        // A new object that its maker places after its set-up, as blocks snap
+        // to their cell.
+        if (chance(20)) {
+            Prop* made = addProp(somewhere());
+            ask(seeker);
+            made->position = somewhere();
+        }
+        ask(seeker);
+    }
+
+    void buildLevel()
+    {
+        world->clear();
+        seekers.clear();
+        boxes = below(3);
+        for (int i = 0; i < 3; ++i) {
+            Seeker* seeker = new Seeker();
+            seeker->level = this;
+            seeker->position = VXVec4(across(), chance(70) ? 15.0f : uniform(-30.0f, 90.0f), across(), 1.0f);
+            world->insertObject(seeker);
+            seeker->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19);
+            seekers.push_back(seeker);
+        }
+        placePlayer(VXVec4(across(), someHeight(), across(), 1.0f));
+        const int count = chance(50) ? 5 + below(20) : 10 + below(150);
+        for (int i = 0; i < count; ++i) {
+            if (chance(50)) {
+                block(below(20), below(3), below(20))->position = somewhere();
+            } else {
+                addProp(somewhere());
+            }
+        }
+    }
+};
+
+void Seeker::update()
+{
+    level->seekerTurn(*this);
+}
+
+void Prop::update()
+{
+    level->stir(*this);
+    // Asked while another object is in its update.
+    if (level->chance(10)) {
+        level->ask(level->someSeeker());
+    }
+}
+
+} // namespace
+
+TEST_F(RandomLevels, SightAndPathStepsAreThoseOfAWalkOverTheWholeLevel)
+{
+    for (int round = 0; round < 400; ++round) {
+        buildLevel();
+        for (int pass = 0; pass < 3; ++pass) {
+            world->update();
+            // Between updates: moved from outside, then asked.
+            for (int i = 0; i < 3; ++i) {
+                stir(*anyObject());
+            }
+            placePlayer(VXVec4(across(), someHeight(), across(), 1.0f));
+            for (Seeker* seeker : seekers) {
+                ask(*seeker);
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    // Both answers of each search came up often.
+    EXPECT_GT(blocked, asked / 20);
+    EXPECT_LT(blocked, asked - asked / 20);
+    EXPECT_GT(stepped, asked / 20);
+    EXPECT_LT(stepped, asked - asked / 20);
 }
