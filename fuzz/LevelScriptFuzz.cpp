@@ -9,7 +9,6 @@
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
-#include "game/objects/KTEnemy.h"
 #include "game/objects/KTGameObject.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/objects/QMIntelligence.h"
@@ -81,19 +80,17 @@ void checkGrid(KTPhysicsWorld& bodies)
     }
 }
 
-// The objects the script made, and how many of them move.
+// The objects the script made, and how many of them are AI enemies.
 void checkCreated(const KTLevelWorld& level)
 {
-    size_t moving = 0;
+    size_t aiEnemies = 0;
     for (const auto& entry : level.objectMap) {
-        const KTGameObject* object = entry.second;
-        moving += dynamic_cast<const KTEnemy*>(object) != nullptr ||
-                  dynamic_cast<const QMIntelligence*>(object) != nullptr;
+        aiEnemies += dynamic_cast<const QMIntelligence*>(entry.second) != nullptr;
     }
     // The player is no creation of the script; help signs count with the objects.
     check(level.objectMap.size() - 1 + level.helpSigns.size() <=
           static_cast<size_t>(KTLevelFileReader::MaxCreatedObjects));
-    check(moving <= static_cast<size_t>(KTLevelFileReader::MaxMovingObjects));
+    check(aiEnemies <= static_cast<size_t>(KTLevelFileReader::MaxAIEnemies));
 }
 
 // The scene's worlds, made once as the scene makes them and kept from level

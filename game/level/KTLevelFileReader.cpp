@@ -27,7 +27,7 @@ KTLevelFileReader::KTLevelFileReader()
     : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
       loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), skippingLoopBodies(false),
-      createdObjects(0), objectLimitReported(false), movingObjects(0), movingLimitReported(false)
+      createdObjects(0), objectLimitReported(false), aiEnemies(0), aiEnemyLimitReported(false)
 {
 }
 
@@ -47,8 +47,8 @@ void KTLevelFileReader::beginParse(std::string path)
     skippingLoopBodies = false;
     createdObjects = 0;
     objectLimitReported = false;
-    movingObjects = 0;
-    movingLimitReported = false;
+    aiEnemies = 0;
+    aiEnemyLimitReported = false;
 }
 
 int KTLevelFileReader::evaluate(const std::string& word) const

