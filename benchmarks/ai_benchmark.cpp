@@ -115,27 +115,45 @@ void addEnemy(KTLevelWorld& world, KTPhysicsWorld& physics, KTMainCharacter& pla
     enemy->state = QMState::Alerted;
 }
 
-// The player runs round the corridors between waypoints, as the keyboard
-// would push it.
-void steerPlayer(KTMainCharacter& player, int& waypoint, int& stalled)
-{
-    static const VXVec4 route[] = {centre(0, 0, 1), centre(0, 0, 18), centre(4, 0, 18), centre(4, 0, 1),
-                                   centre(8, 0, 1), centre(8, 0, 18), centre(8, 0, 1),  centre(4, 0, 1),
-                                   centre(4, 0, 18), centre(0, 0, 18)};
-    const int count = sizeof route / sizeof route[0];
-    VXVec4 d = route[waypoint] - player.physicsObject->position;
-    d.y() = 0.0f;
-    const float length = std::sqrt(d.lengthSquared());
-    // Built blocks can close a corridor: a player held up goes on to the
-    // next waypoint.
-    stalled = length < 10.0f ? 0 : stalled + 1;
-    if (length < 10.0f || stalled > 300) {
-        waypoint = (waypoint + 1) % count;
-        stalled = 0;
-        return;
+// The player runs from waypoint to waypoint, as the keyboard would push it.
+struct Route {
+    const VXVec4* waypoints;
+    int count;
+    int next = 0;
+    int stalled = 0;
+
+    void steer(KTMainCharacter& player)
+    {
+        VXVec4 d = waypoints[next] - player.physicsObject->position;
+        d.y() = 0.0f;
+        const float length = std::sqrt(d.lengthSquared());
+        // Built blocks can close a corridor: a player held up goes on to the
+        // next waypoint.
+        stalled = length < 10.0f ? 0 : stalled + 1;
+        if (length < 10.0f || stalled > 300) {
+            next = (next + 1) % count;
+            stalled = 0;
+            return;
+        }
+        d *= 0.3f / length;
+        player.applyImpulse(d);
     }
-    d *= 0.3f / length;
-    player.applyImpulse(d);
+};
+
+// Steers the player along `route` and times `frames` world updates after the
+// warm-up, appending them to `microseconds`.
+void timeUpdates(KTLevelWorld& world, KTMainCharacter& player, Route route, int frames,
+                 std::vector<double>& microseconds)
+{
+    for (int frame = 0; frame < WarmUpFrames + frames; ++frame) {
+        route.steer(player);
+        auto start = std::chrono::steady_clock::now();
+        world.update();
+        auto end = std::chrono::steady_clock::now();
+        if (frame >= WarmUpFrames) {
+            microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        }
+    }
 }
 
 std::uint64_t mix(std::uint64_t hash, float value)
@@ -207,17 +225,11 @@ Frames run()
         frames.enemiesAtStart += dynamic_cast<QMIntelligence*>(entry.second) != nullptr ? 1 : 0;
     }
     frames.microseconds.reserve(MeasuredFrames);
-    int waypoint = 0;
-    int stalled = 0;
-    for (int frame = 0; frame < WarmUpFrames + MeasuredFrames; ++frame) {
-        steerPlayer(player, waypoint, stalled);
-        auto start = std::chrono::steady_clock::now();
-        world.update();
-        auto end = std::chrono::steady_clock::now();
-        if (frame >= WarmUpFrames) {
-            frames.microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-        }
-    }
+    // The corridors between the walls.
+    static const VXVec4 route[] = {centre(0, 0, 1), centre(0, 0, 18), centre(4, 0, 18), centre(4, 0, 1),
+                                   centre(8, 0, 1), centre(8, 0, 18), centre(8, 0, 1),  centre(4, 0, 1),
+                                   centre(4, 0, 18), centre(0, 0, 18)};
+    timeUpdates(world, player, Route{route, sizeof route / sizeof route[0]}, MeasuredFrames, frames.microseconds);
 
     std::uint64_t hash = 1469598103934665603ull;
     for (const auto& entry : world.objectMap) {
@@ -268,24 +280,6 @@ bool isPillar(int x, int z)
     return (z == 3 || z == 7 || z == 10) && x % 3 == 1;
 }
 
-// The player walks a loop round the enemies' part of the level.
-void steerCrowdPlayer(KTMainCharacter& player, int& waypoint, int& stalled)
-{
-    static const VXVec4 route[] = {centre(0, 0, 1), centre(0, 0, 11), centre(18, 0, 11), centre(18, 0, 1)};
-    const int count = sizeof route / sizeof route[0];
-    VXVec4 d = route[waypoint] - player.physicsObject->position;
-    d.y() = 0.0f;
-    const float length = std::sqrt(d.lengthSquared());
-    stalled = length < 10.0f ? 0 : stalled + 1;
-    if (length < 10.0f || stalled > 300) {
-        waypoint = (waypoint + 1) % count;
-        stalled = 0;
-        return;
-    }
-    d *= 0.3f / length;
-    player.applyImpulse(d);
-}
-
 struct CrowdResult {
     std::vector<double> microseconds;
     int enemies = 0;
@@ -329,17 +323,9 @@ void runCrowd(bool withEnemies, bool tower, CrowdResult& result)
         result.blocks = static_cast<int>(all.size());
     }
 
-    int waypoint = 0;
-    int stalled = 0;
-    for (int frame = 0; frame < WarmUpFrames + CrowdFrames; ++frame) {
-        steerCrowdPlayer(level.player, waypoint, stalled);
-        auto start = std::chrono::steady_clock::now();
-        world.update();
-        auto end = std::chrono::steady_clock::now();
-        if (frame >= WarmUpFrames) {
-            result.microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-        }
-    }
+    // A loop round the enemies' part of the level.
+    static const VXVec4 route[] = {centre(0, 0, 1), centre(0, 0, 11), centre(18, 0, 11), centre(18, 0, 1)};
+    timeUpdates(world, level.player, Route{route, sizeof route / sizeof route[0]}, CrowdFrames, result.microseconds);
     // The enemies and the player, so that the two crowds can be compared.
     std::uint64_t hash = 1469598103934665603ull;
     for (const auto& entry : world.objectMap) {
