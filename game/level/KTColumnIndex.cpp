@@ -59,6 +59,8 @@ void KTColumnIndex::add(KTGameObject* object)
     if (freeSlots.empty()) {
         slot = static_cast<int>(records.size());
         records.push_back(Record());
+        // Taking objects out then never allocates.
+        freeSlots.reserve(records.capacity());
     } else {
         slot = freeSlots.back();
         freeSlots.pop_back();
