@@ -1,11 +1,11 @@
 #include "diagnostics/FileExists.h"
 
+#include "engine/core/VXLog.h"
 #include "platform/HostPath.h"
 
 #include <sys/stat.h>
 
 #include <cstdlib>
-#include <iostream>
 
 bool fileExists(std::string path)
 {
@@ -18,6 +18,6 @@ void stopUnlessFileExists(const std::string& path)
     if (fileExists(path)) {
         return;
     }
-    std::cout << "File \"" << path << "\" does not exist. EXITING." << std::endl;
+    VXLog() << "File \"" << path << "\" does not exist. EXITING.";
     std::exit(1);
 }

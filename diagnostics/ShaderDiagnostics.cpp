@@ -1,8 +1,8 @@
 #include "diagnostics/ShaderDiagnostics.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/render/VXLibrary.h"
 
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -13,21 +13,21 @@ const std::string zeroRule(100, '0');
 
 void printRules()
 {
-    std::cout << dashRule << std::endl;
-    std::cout << zeroRule << std::endl;
-    std::cout << dashRule << std::endl;
+    VXLog() << dashRule;
+    VXLog() << zeroRule;
+    VXLog() << dashRule;
 }
 
 void printOpening()
 {
-    std::cout << std::endl;
+    VXLog() << "";
     printRules();
 }
 
 void printClosing()
 {
     printRules();
-    std::cout << std::endl;
+    VXLog() << "";
 }
 
 // The log text between two dash rules; `readLog` fills a buffer of the
@@ -36,19 +36,19 @@ template <typename ReadLog>
 void printLog(const std::string& heading, GLuint name, GLint length, ReadLog readLog)
 {
     printOpening();
-    std::cout << heading << name << std::endl;
-    std::cout << std::endl;
-    std::cout << "LENGTH : " << length << std::endl;
-    std::cout << std::endl;
-    std::cout << dashRule << std::endl;
+    VXLog() << heading << name;
+    VXLog() << "";
+    VXLog() << "LENGTH : " << length;
+    VXLog() << "";
+    VXLog() << dashRule;
     if (length > 0) {
         std::vector<char> buffer(static_cast<std::size_t>(length), '\0');
         readLog(length, buffer.data());
         buffer.back() = '\0';
-        std::cout << buffer.data() << std::endl;
+        VXLog() << buffer.data();
     }
-    std::cout << dashRule << std::endl;
-    std::cout << std::endl;
+    VXLog() << dashRule;
+    VXLog() << "";
     printClosing();
 }
 
@@ -72,8 +72,7 @@ void printActive(const char* label, GLint count, GLint maxLength, ReadActive rea
         readActive(static_cast<GLuint>(i), bufferSize, &size, &type, buffer.data());
         // The maximum length counts the terminating zero.
         buffer.back() = '\0';
-        std::cout << label << buffer.data() << "\n\tSIZE: " << size << "\n\tGL TYPE: " << glTypeText(type)
-                  << std::endl;
+        VXLog() << label << buffer.data() << "\n\tSIZE: " << size << "\n\tGL TYPE: " << glTypeText(type);
     }
 }
 
@@ -113,21 +112,20 @@ void printShaderInfoLog(const VXShader& shader)
 void printShaderInfo(const VXShader& shader)
 {
     printOpening();
-    std::cout << "PRINTING SHADER INFO FOR " << shader.name << std::endl;
-    std::cout << std::endl;
+    VXLog() << "PRINTING SHADER INFO FOR " << shader.name;
+    VXLog() << "";
     GLint deleteStatus = 0;
     GLint compileStatus = 0;
     glGetShaderiv(shader.name, GL_DELETE_STATUS, &deleteStatus);
     glGetShaderiv(shader.name, GL_COMPILE_STATUS, &compileStatus);
     if (shader.type == GL_FRAGMENT_SHADER) {
-        std::cout << "SHADER TYPE: FRAGMENT SHADER" << std::endl;
+        VXLog() << "SHADER TYPE: FRAGMENT SHADER";
     } else if (shader.type == GL_VERTEX_SHADER) {
-        std::cout << "SHADER TYPE: VERTEX SHADER" << std::endl;
+        VXLog() << "SHADER TYPE: VERTEX SHADER";
     }
-    std::cout << "DELETE TYPE: " << statusText(deleteStatus, "DELETED", "NOT DELETED") << std::endl;
-    std::cout << "COMPILE TYPE: " << statusText(compileStatus, "SUCCESSFULLY COMPILED", "NOT SUCCESSFULLY COMPILED")
-              << std::endl;
-    std::cout << std::endl;
+    VXLog() << "DELETE TYPE: " << statusText(deleteStatus, "DELETED", "NOT DELETED");
+    VXLog() << "COMPILE TYPE: " << statusText(compileStatus, "SUCCESSFULLY COMPILED", "NOT SUCCESSFULLY COMPILED");
+    VXLog() << "";
     printClosing();
 }
 
@@ -144,8 +142,8 @@ void printProgramInfo(const VXShaderProgram& program)
 {
     const GLuint name = program.name;
     printOpening();
-    std::cout << "PRINTING PROGRAM INFO FOR " << name << std::endl;
-    std::cout << std::endl;
+    VXLog() << "PRINTING PROGRAM INFO FOR " << name;
+    VXLog() << "";
 
     GLint deleteStatus = 0;
     GLint linkStatus = 0;
@@ -153,11 +151,10 @@ void printProgramInfo(const VXShaderProgram& program)
     glGetProgramiv(name, GL_DELETE_STATUS, &deleteStatus);
     glGetProgramiv(name, GL_LINK_STATUS, &linkStatus);
     glGetProgramiv(name, GL_VALIDATE_STATUS, &validateStatus);
-    std::cout << "DELETE STATUS: " << statusText(deleteStatus, "DELETED", "NOT DELETED") << std::endl;
-    std::cout << "LINK STATUS: " << statusText(linkStatus, "SUCCESSFULLY LINKED", "NOT SUCCESSFULLY LINKED")
-              << std::endl;
-    std::cout << "VALIDATE STATUS: "
-              << statusText(validateStatus, "SUCCESSFULLY VALIDATED", "NOT SUCCESSFULLY VALIDATED") << std::endl;
+    VXLog() << "DELETE STATUS: " << statusText(deleteStatus, "DELETED", "NOT DELETED");
+    VXLog() << "LINK STATUS: " << statusText(linkStatus, "SUCCESSFULLY LINKED", "NOT SUCCESSFULLY LINKED");
+    VXLog() << "VALIDATE STATUS: "
+            << statusText(validateStatus, "SUCCESSFULLY VALIDATED", "NOT SUCCESSFULLY VALIDATED");
 
     GLint attributeCount = 0;
     GLint uniformCount = 0;
@@ -168,19 +165,19 @@ void printProgramInfo(const VXShaderProgram& program)
     glGetProgramiv(name, GL_ACTIVE_ATTRIBUTE_MAX_LENGTH, &attributeMaxLength);
     glGetProgramiv(name, GL_ACTIVE_UNIFORM_MAX_LENGTH, &uniformMaxLength);
 
-    std::cout << std::endl;
-    std::cout << "ATTRIBUTE INFORMATION : " << std::endl;
+    VXLog() << "";
+    VXLog() << "ATTRIBUTE INFORMATION : ";
     printActive("ATTRIBUTE NAME: ", attributeCount, attributeMaxLength,
                 [name](GLuint i, GLsizei size, GLint* count, GLenum* type, char* text) {
                     glGetActiveAttrib(name, i, size, nullptr, count, type, text);
                 });
-    std::cout << std::endl;
-    std::cout << "UNIFORM INFORMATION: " << std::endl;
+    VXLog() << "";
+    VXLog() << "UNIFORM INFORMATION: ";
     printActive("UNIFORM NAME: ", uniformCount, uniformMaxLength,
                 [name](GLuint i, GLsizei size, GLint* count, GLenum* type, char* text) {
                     glGetActiveUniform(name, i, size, nullptr, count, type, text);
                 });
-    std::cout << std::endl;
+    VXLog() << "";
     printRules();
 }
 

@@ -2,11 +2,10 @@
 
 #include "engine/animation/VXChoreography.h"
 #include "engine/animation/VXStanceTrack.h"
+#include "engine/core/VXLog.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
-
-#include <iostream>
 
 VXStanceSetEntry::VXStanceSetEntry()
     : name("NULL")
@@ -55,7 +54,7 @@ void VXVXAChoreographyManagerData::parseLine(std::string line)
     }
     const bool entryLine = keyword == "File_Path:" || keyword == "Next_Stance:" || keyword == "Stance_Priority:";
     if (!entryLine) {
-        std::cout << line << std::endl;
+        VXLog() << line;
         return;
     }
     // Entry lines before the first "Stance_Set:" line have no set to fill.

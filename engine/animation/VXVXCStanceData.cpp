@@ -2,11 +2,10 @@
 
 #include "engine/animation/VXPose.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/core/VXLog.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
-
-#include <iostream>
 
 namespace {
 
@@ -112,10 +111,10 @@ void VXVXCStanceData::parseLine(std::string line)
 
 void VXVXCStanceData::print(std::string prefix)
 {
-    std::cout << prefix << "VXC Stance Data: " << std::endl;
+    VXLog() << prefix << "VXC Stance Data: ";
     const std::string p = prefix + "\t";
     for (VXBoneOrientation& orientation : orientations) {
-        std::cout << p << "VXC Orientation Map: " << orientation.boneName << std::endl;
+        VXLog() << p << "VXC Orientation Map: " << orientation.boneName;
         orientation.orientation.print(p + "\t");
     }
 }

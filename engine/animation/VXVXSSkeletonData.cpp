@@ -1,12 +1,11 @@
 #include "engine/animation/VXVXSSkeletonData.h"
 
 #include "engine/animation/VXBone.h"
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
-
-#include <iostream>
 
 namespace {
 
@@ -143,25 +142,25 @@ void VXVXSSkeletonData::parseLine(std::string line)
         return;
     }
 
-    std::cout << line << std::endl;
+    VXLog() << line;
 }
 
 void VXVXSSkeletonData::print(std::string prefix)
 {
-    std::cout << prefix << "Skeleton Data:" << std::endl;
+    VXLog() << prefix << "Skeleton Data:";
     const std::string p = prefix + "\t";
     for (VXBoneData& bone : bones) {
-        std::cout << p << "Bone: " << bone.name << std::endl;
-        std::cout << p << "\tModel: " << bone.modelName << std::endl;
+        VXLog() << p << "Bone: " << bone.name;
+        VXLog() << p << "\tModel: " << bone.modelName;
         bone.translation.print(p + "\t");
         for (VXVec4& extension : bone.extensions) {
             extension.print(p + "\t");
         }
     }
     for (const VXBoneRelation& relation : relations) {
-        std::cout << p << "Bone Relation Data:" << std::endl;
-        std::cout << p << "\tParent Bone: " << relation.parent << std::endl;
-        std::cout << p << "\tChild Bone: " << relation.child << std::endl;
+        VXLog() << p << "Bone Relation Data:";
+        VXLog() << p << "\tParent Bone: " << relation.parent;
+        VXLog() << p << "\tChild Bone: " << relation.child;
     }
 }
 

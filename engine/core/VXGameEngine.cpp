@@ -3,9 +3,8 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
-#include <iostream>
-
 #include "engine/core/VXInput.h"
+#include "engine/core/VXLog.h"
 #include "engine/core/VXScene.h"
 
 VXGameEngine::VXGameEngine()
@@ -20,11 +19,11 @@ VXGameEngine::~VXGameEngine()
 bool VXGameEngine::init(int, char**)
 {
     if (SDL_Init(SDL_INIT_EVERYTHING) < 0) {
-        std::cout << "FAILED TO INIT SDL" << std::endl;
+        VXLog() << "FAILED TO INIT SDL";
         return false;
     }
     if (SDL_SetVideoMode(800, 600, 32, SDL_OPENGL | SDL_DOUBLEBUF) == nullptr) {
-        std::cout << "FAILED TO INIT SDL" << std::endl;
+        VXLog() << "FAILED TO INIT SDL";
         return false;
     }
     if (glewInit() != GLEW_OK) {
@@ -43,14 +42,14 @@ int VXGameEngine::switchScene(int code)
     currentScene->tearDown();
     std::map<int, VXScene*>::const_iterator next = currentScene->nextScenes.find(code);
     if (next == currentScene->nextScenes.end() || next->second == nullptr) {
-        std::cout << "NO SCENE FOR LOOP CODE " << code << std::endl;
+        VXLog() << "NO SCENE FOR LOOP CODE " << code;
         return -1;
     }
     currentScene = next->second;
     if (!currentScene->setUp()) {
         return -1;
     }
-    std::cout << "NEW SCENE LOADED" << std::endl;
+    VXLog() << "NEW SCENE LOADED";
     return 0;
 }
 

@@ -1,7 +1,8 @@
 #include "engine/math/VXMat4.h"
 
 #include <cmath>
-#include <iostream>
+
+#include "engine/core/VXLog.h"
 
 VXMat4::VXMat4(const VXTuple<16, float>& t)
 {
@@ -148,9 +149,9 @@ void VXMat4::setPerspective(float fovy, float aspect, float nearPlane, float far
 
 void VXMat4::print(std::string prefix) const
 {
-    std::cout << prefix << "Matrix:" << std::endl;
+    VXLog() << prefix << "Matrix:";
     for (int r = 0; r < 4; ++r) {
-        std::cout << prefix << "\t[ " << elements[r] << ", " << elements[4 + r] << ", "
-                  << elements[8 + r] << ", " << elements[12 + r] << " ]" << std::endl;
+        VXLog() << prefix << "\t[ " << elements[r] << ", " << elements[4 + r] << ", "
+                << elements[8 + r] << ", " << elements[12 + r] << " ]";
     }
 }

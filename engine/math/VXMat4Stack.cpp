@@ -1,6 +1,6 @@
 #include "engine/math/VXMat4Stack.h"
 
-#include <iostream>
+#include "engine/core/VXLog.h"
 
 VXMat4Stack::VXMat4Stack()
     : depth(0)
@@ -11,7 +11,7 @@ VXMat4Stack::VXMat4Stack()
 void VXMat4Stack::push()
 {
     if (depth >= capacity - 1) {
-        std::cout << "MATRIX STACK FULL: PUSH IGNORED" << std::endl;
+        VXLog() << "MATRIX STACK FULL: PUSH IGNORED";
         return;
     }
     matrices[depth + 1] = matrices[depth];
@@ -21,7 +21,7 @@ void VXMat4Stack::push()
 void VXMat4Stack::pop()
 {
     if (depth <= 0) {
-        std::cout << "MATRIX STACK EMPTY: POP IGNORED" << std::endl;
+        VXLog() << "MATRIX STACK EMPTY: POP IGNORED";
         return;
     }
     --depth;

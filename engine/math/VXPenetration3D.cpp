@@ -1,6 +1,6 @@
 #include "engine/math/VXPenetration3D.h"
 
-#include <iostream>
+#include "engine/core/VXLog.h"
 
 // The one include of the game in the engine: the penetration test takes the
 // game's physics body records as its operands (scripts/check-layers.sh lists
@@ -9,9 +9,9 @@
 
 void VXPenetration1D::print(const std::string& prefix) const
 {
-    std::cout << prefix << "Penetration 1D: " << std::endl;
-    std::cout << prefix << "\tPenetration Direction: " << direction << std::endl;
-    std::cout << prefix << "\tPenetration Depth: " << depth << std::endl;
+    VXLog() << prefix << "Penetration 1D: ";
+    VXLog() << prefix << "\tPenetration Direction: " << direction;
+    VXLog() << prefix << "\tPenetration Depth: " << depth;
 }
 
 void VXPenetration3D::compute(const VXVec4& positionA, const KTPhysicsBody& bodyA,
@@ -60,9 +60,9 @@ void VXPenetration3D::compute(const VXVec4& positionA, const KTPhysicsBody& body
 
 void VXPenetration3D::print(std::string prefix) const
 {
-    std::cout << prefix << "Penetration 3D: " << std::endl;
+    VXLog() << prefix << "Penetration 3D: ";
     for (int i = 0; i < 3; ++i) {
         elements[i].print(prefix + "\t");
     }
-    std::cout << prefix << "\tPenetration Exists: " << (exists ? "True" : "False") << std::endl;
+    VXLog() << prefix << "\tPenetration Exists: " << (exists ? "True" : "False");
 }

@@ -1,7 +1,8 @@
 #include "engine/math/VXQuat.h"
 
 #include <cmath>
-#include <iostream>
+
+#include "engine/core/VXLog.h"
 
 VXQuat::VXQuat(const VXQuat& q)
     : VXTuple<4, float>()
@@ -141,8 +142,8 @@ VXQuat VXQuat::slerp(const VXQuat& a, const VXQuat& b, float t)
 
 void VXQuat::print(const std::string& prefix) const
 {
-    std::cout << prefix << "Quaternion:" << std::endl;
-    std::cout << prefix << "\tScalar: " << elements[3] << std::endl;
-    std::cout << prefix << "\tVector: (" << elements[0] << ", " << elements[1] << ", "
-              << elements[2] << ") " << std::endl;
+    VXLog() << prefix << "Quaternion:";
+    VXLog() << prefix << "\tScalar: " << elements[3];
+    VXLog() << prefix << "\tVector: (" << elements[0] << ", " << elements[1] << ", "
+            << elements[2] << ") ";
 }

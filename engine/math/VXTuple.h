@@ -1,8 +1,9 @@
 #ifndef ENGINE_MATH_VXTUPLE_H
 #define ENGINE_MATH_VXTUPLE_H
 
-#include <iostream>
 #include <string>
+
+#include "engine/core/VXLog.h"
 
 // Fixed-size polymorphic value tuple: the base of vectors, quaternions,
 // matrices, circular arrays and penetration records. T needs operator==.
@@ -52,8 +53,8 @@ public:
     // Writes no element values.
     virtual void print(std::string prefix) const
     {
-        std::cout << prefix << "Tuple:" << std::endl;
-        std::cout << prefix << "\t[" << "]" << std::endl;
+        VXLog() << prefix << "Tuple:";
+        VXLog() << prefix << "\t[" << "]";
     }
 };
 

@@ -1,7 +1,8 @@
 #include "engine/math/VXVec4.h"
 
 #include <cmath>
-#include <iostream>
+
+#include "engine/core/VXLog.h"
 
 VXVec4::VXVec4(const VXVec4& v)
     : VXTuple<4, float>()
@@ -115,7 +116,7 @@ void VXVec4::setUniformVec4(GLint location) const
 
 void VXVec4::print(const std::string& prefix) const
 {
-    std::cout << prefix << "Vector:" << std::endl;
-    std::cout << prefix << "\t(" << elements[0] << ", " << elements[1] << ", " << elements[2]
-              << ", " << elements[3] << ") " << std::endl;
+    VXLog() << prefix << "Vector:";
+    VXLog() << prefix << "\t(" << elements[0] << ", " << elements[1] << ", " << elements[2]
+            << ", " << elements[3] << ") ";
 }

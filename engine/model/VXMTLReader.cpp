@@ -1,11 +1,10 @@
 #include "engine/model/VXMTLReader.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJParsing.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
-
-#include <iostream>
 
 VXMTLReader::VXMTLReader()
     : current(-1)
@@ -48,7 +47,7 @@ void VXMTLReader::parseLine(std::string line)
 
 void VXMTLReader::print(std::string prefix)
 {
-    std::cout << prefix << "MTL Reader" << std::endl;
+    VXLog() << prefix << "MTL Reader";
     for (const VXOBJMaterial& material : materials) {
         material.print(prefix + "\t");
     }

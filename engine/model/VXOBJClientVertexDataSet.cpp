@@ -1,8 +1,9 @@
 #include "engine/model/VXOBJClientVertexDataSet.h"
 
 #include <climits>
-#include <iostream>
 #include <tuple>
+
+#include "engine/core/VXLog.h"
 
 namespace {
 
@@ -37,12 +38,12 @@ VXOBJVertexData::VXOBJVertexData()
 
 void VXOBJVertexData::print(std::string prefix) const
 {
-    std::cout << prefix << "OBJ Vertex Data" << std::endl;
-    std::cout << prefix << "\tVertex" << std::endl;
+    VXLog() << prefix << "OBJ Vertex Data";
+    VXLog() << prefix << "\tVertex";
     position.print(prefix + "\t\t");
-    std::cout << prefix << "\tNormal" << std::endl;
+    VXLog() << prefix << "\tNormal";
     normal.print(prefix + "\t\t");
-    std::cout << prefix << "\tTexture" << std::endl;
+    VXLog() << prefix << "\tTexture";
     textureCoordinate.print(prefix + "\t\t");
 }
 
@@ -92,12 +93,12 @@ void VXOBJVertexBlock::buildIndexArray()
 
 void VXOBJVertexBlock::print(std::string prefix) const
 {
-    std::cout << prefix << "OBJ Vertex Block" << std::endl;
-    std::cout << prefix << "\tOBJ Material Property: " << std::endl;
+    VXLog() << prefix << "OBJ Vertex Block";
+    VXLog() << prefix << "\tOBJ Material Property: ";
     material.print(prefix + "\t\t");
-    std::cout << prefix << "\tVertex Draw Indices: " << std::endl;
+    VXLog() << prefix << "\tVertex Draw Indices: ";
     for (int index : indices) {
-        std::cout << prefix << "\t\t" << index << std::endl;
+        VXLog() << prefix << "\t\t" << index;
     }
 }
 
@@ -148,22 +149,22 @@ void VXOBJClientVertexDataSet::addCorner(const VXOBJFaceKey& key)
 
 void VXOBJClientVertexDataSet::print(std::string prefix) const
 {
-    std::cout << prefix << "OBJ Client Vertex Data Set" << std::endl;
-    std::cout << prefix << "\tVertex Library: " << std::endl;
-    std::cout << prefix << "\t\tVertex Data: " << std::endl;
+    VXLog() << prefix << "OBJ Client Vertex Data Set";
+    VXLog() << prefix << "\tVertex Library: ";
+    VXLog() << prefix << "\t\tVertex Data: ";
     printVectors(positions, prefix + "\t\t\t");
-    std::cout << prefix << "\t\tNormal Data: " << std::endl;
+    VXLog() << prefix << "\t\tNormal Data: ";
     printVectors(normals, prefix + "\t\t\t");
-    std::cout << prefix << "\t\tTexture Data: " << std::endl;
+    VXLog() << prefix << "\t\tTexture Data: ";
     printVectors(textureCoordinates, prefix + "\t\t\t");
-    std::cout << prefix << "\tOBJ Vertex Data: " << std::endl;
+    VXLog() << prefix << "\tOBJ Vertex Data: ";
     for (const VXOBJVertexData& vertex : vertices) {
         vertex.print(prefix + "\t\t");
     }
-    std::cout << prefix << "\tOBJ Vertex Blocks: " << std::endl;
-    std::cout << prefix << "\t\tActive Vertex Block: " << activeBlock << std::endl;
+    VXLog() << prefix << "\tOBJ Vertex Blocks: ";
+    VXLog() << prefix << "\t\tActive Vertex Block: " << activeBlock;
     for (size_t i = 0; i < blocks.size(); ++i) {
-        std::cout << prefix << "\t\tBlock Index: " << i << std::endl;
+        VXLog() << prefix << "\t\tBlock Index: " << i;
         blocks[i].print(prefix + "\t\t");
     }
 }

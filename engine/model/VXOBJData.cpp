@@ -1,12 +1,12 @@
 #include "engine/model/VXOBJData.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/model/VXMTLReader.h"
 #include "engine/model/VXOBJParsing.h"
 #include "engine/model/VXOBJShell.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTokenizer.h"
 
-#include <iostream>
 #include <vector>
 
 VXOBJData::VXOBJData()
@@ -166,6 +166,6 @@ void VXOBJData::drawWithMaterial(VXShaderProgram* program, VXOBJMaterial* materi
 
 void VXOBJData::print(std::string prefix)
 {
-    std::cout << prefix << "OBJ Client Vertex Data Set" << std::endl;
+    VXLog() << prefix << "OBJ Client Vertex Data Set";
     dataSet.print(prefix + "\t");
 }

@@ -1,6 +1,6 @@
 #include "engine/model/VXOBJMaterial.h"
 
-#include <iostream>
+#include "engine/core/VXLog.h"
 
 VXOBJMaterial::VXOBJMaterial()
     : VXOBJMaterial(std::string())
@@ -24,19 +24,19 @@ void VXOBJMaterial::apply(const VXUniformTable& uniforms) const
 
 void VXOBJMaterial::print(std::string prefix) const
 {
-    std::cout << prefix << "OBJ Material Property" << std::endl;
-    std::cout << prefix << "\tMaterial Name: " << name << std::endl;
-    std::cout << prefix << "\tAmbient Color: " << std::endl;
+    VXLog() << prefix << "OBJ Material Property";
+    VXLog() << prefix << "\tMaterial Name: " << name;
+    VXLog() << prefix << "\tAmbient Color: ";
     ambient.print(prefix + "\t\t");
-    std::cout << prefix << "\tDiffuse Color: " << std::endl;
+    VXLog() << prefix << "\tDiffuse Color: ";
     diffuse.print(prefix + "\t\t");
-    std::cout << prefix << "\tSpecular Color: " << std::endl;
+    VXLog() << prefix << "\tSpecular Color: ";
     specular.print(prefix + "\t\t");
-    std::cout << prefix << "\tShininess: " << shininess << std::endl;
-    std::cout << prefix << "\tAmbient File Name: " << ambientFileName << std::endl;
-    std::cout << prefix << "\tDiffuse File Name: " << diffuseFileName << std::endl;
-    std::cout << prefix << "\tSpecular File Name: " << specularFileName << std::endl;
-    std::cout << prefix << "\tBump Map File Name: " << bumpFileName << std::endl;
+    VXLog() << prefix << "\tShininess: " << shininess;
+    VXLog() << prefix << "\tAmbient File Name: " << ambientFileName;
+    VXLog() << prefix << "\tDiffuse File Name: " << diffuseFileName;
+    VXLog() << prefix << "\tSpecular File Name: " << specularFileName;
+    VXLog() << prefix << "\tBump Map File Name: " << bumpFileName;
 }
 
 VXUniformTable materialUniforms(const VXShaderProgram& program)

@@ -1,9 +1,8 @@
 #include "engine/render/VXLibrary.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXShader.h"
-
-#include <iostream>
 
 VXTextureParameters clampLinearSampler;
 VXTextureParameters repeatLinearSampler;
@@ -73,7 +72,7 @@ VXOBJData* loadModel(const std::string& base, const std::string& name)
 
 void initializeLibrary(std::string base)
 {
-    std::cout << "INITIALIZING" << std::endl;
+    VXLog() << "INITIALIZING";
 
     repeatLinearSampler = {GL_REPEAT, GL_REPEAT, GL_LINEAR, GL_LINEAR};
     clampLinearSampler = {GL_CLAMP, GL_CLAMP, GL_LINEAR, GL_LINEAR};

@@ -1,12 +1,12 @@
 #include "engine/render/VXTexture.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/render/VXGLNames.h"
 #include "platform/HostPath.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <iostream>
 #include <vector>
 
 namespace {
@@ -171,7 +171,7 @@ void VXTexture::loadImage(std::string path, const VXTextureParameters* sampler)
     }
     if (image == nullptr) {
         name = 0;
-        std::cout << "Unable to load image file: " << path << std::endl;
+        VXLog() << "Unable to load image file: " << path;
         return;
     }
     const GLenum imageFormat = alpha ? GL_RGBA : GL_RGB;

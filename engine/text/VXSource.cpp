@@ -1,5 +1,6 @@
 #include "engine/text/VXSource.h"
 
+#include "engine/core/VXLog.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextFileStreamReader.h"
 #include "engine/text/VXTokenizer.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iostream>
 
 VXDirective classifyDirective(std::string line)
 {
@@ -26,12 +26,12 @@ void VXSource::loadSourceText(std::string path)
 {
     // Each level holds one open file and one stack frame.
     if (includeChain.size() > static_cast<size_t>(MaxIncludeDepth)) {
-        std::cout << "Refusing include nested more than " << MaxIncludeDepth << " deep: " << path << std::endl;
+        VXLog() << "Refusing include nested more than " << MaxIncludeDepth << " deep: " << path;
         return;
     }
     const std::string file = hostPath(path);
     if (std::find(includeChain.begin(), includeChain.end(), file) != includeChain.end()) {
-        std::cout << "Refusing recursive include of " << path << std::endl;
+        VXLog() << "Refusing recursive include of " << path;
         return;
     }
     std::ifstream stream(file);

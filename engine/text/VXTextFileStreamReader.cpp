@@ -1,8 +1,7 @@
 #include "engine/text/VXTextFileStreamReader.h"
 
+#include "engine/core/VXLog.h"
 #include "platform/HostPath.h"
-
-#include <iostream>
 
 std::string readTextLine(std::istream& stream)
 {
@@ -25,17 +24,17 @@ void VXTextFileStreamReader::beginParse(std::string)
 
 void VXTextFileStreamReader::parseLine(std::string line)
 {
-    std::cout << line << std::endl;
+    VXLog() << line;
 }
 
 void VXTextFileStreamReader::print(std::string prefix)
 {
-    std::cout << prefix << "Text File Stream Reader" << std::endl;
+    VXLog() << prefix << "Text File Stream Reader";
 }
 
 void VXTextFileStreamReader::endParse()
 {
-    std::cout << "Finished Parsing File" << std::endl;
+    VXLog() << "Finished Parsing File";
 }
 
 void VXTextFileStreamReader::parseFile(std::string path)
@@ -43,14 +42,14 @@ void VXTextFileStreamReader::parseFile(std::string path)
     beginParse(path);
     open(path);
     if (!stream.is_open()) {
-        std::cout << "Unable to open file: " << path << std::endl;
+        VXLog() << "Unable to open file: " << path;
     }
     // Neither a failed open nor a read error ever sets end-of-file, so any
     // other failure ends the lines too.
     while (stream.is_open() && !eof()) {
         std::string line = readLine();
         if (stream.bad() || (stream.fail() && !stream.eof())) {
-            std::cout << "Unable to read file: " << path << std::endl;
+            VXLog() << "Unable to read file: " << path;
             break;
         }
         parseLine(line);

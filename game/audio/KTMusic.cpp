@@ -1,7 +1,6 @@
 #include "game/audio/KTMusic.h"
 
-#include <iostream>
-
+#include "engine/core/VXLog.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/level/KTLevelScene.h"
 #include "platform/HostPath.h"
@@ -92,8 +91,7 @@ void playRandomTrack(int& lastTrack, Mix_Music*& music)
         Mix_PlayMusic(music, 0);
     } else if (!reportedTracks[lastTrack]) {
         reportedTracks[lastTrack] = true;
-        std::cout << "Unable to load music file: " << playlist[lastTrack] << " (" << Mix_GetError() << ")"
-                  << std::endl;
+        VXLog() << "Unable to load music file: " << playlist[lastTrack] << " (" << Mix_GetError() << ")";
     }
     // Playing the new track has stopped the old one; a track that did not
     // load leaves nothing playing, so the caller's next check tries again.

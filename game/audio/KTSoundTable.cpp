@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 
+#include "engine/core/VXLog.h"
 #include "game/objects/KTGameObject.h"
 #include "platform/HostPath.h"
 
@@ -92,7 +92,7 @@ Mix_Chunk* KTSoundTable::sound(int id)
     Mix_Chunk* chunk = stream != nullptr ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     if (chunk == nullptr) {
         current = nullptr;
-        std::cout << "Unable to load WAV file: " << SDL_GetError() << std::endl;
+        VXLog() << "Unable to load WAV file: " << SDL_GetError();
         return nullptr;
     }
     loaded[path] = chunk;

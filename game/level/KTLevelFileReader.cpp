@@ -1,7 +1,6 @@
 #include "game/level/KTLevelFileReader.h"
 
-#include <iostream>
-
+#include "engine/core/VXLog.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
 
@@ -86,7 +85,7 @@ int KTLevelFileReader::evaluate(const std::string& word) const
 
 void KTLevelFileReader::echo(const std::string& textWithNewline)
 {
-    std::cout << textWithNewline << "\n" << std::flush;
+    VXLog() << textWithNewline;
 }
 
 void KTLevelFileReader::parseLine(std::string line)
@@ -146,7 +145,7 @@ void KTLevelFileReader::runLoop(const LoopHead& head)
     // The body is the next line of the file, consumed whatever the bounds.
     std::string body = readLine();
     if (loopDepth >= MaxLoopDepth) {
-        std::cout << "LOOP NESTED TOO DEEPLY: " << body << std::endl;
+        VXLog() << "LOOP NESTED TOO DEEPLY: " << body;
         return;
     }
     ++loopDepth;
@@ -157,8 +156,8 @@ void KTLevelFileReader::runLoop(const LoopHead& head)
         const bool tooMany = loopRepetitions >= MaxLoopRepetitions;
         if (tooMany || loopBodyBytes > MaxLoopBodyBytes - bodyBytes) {
             if (!loopLimitReported) {
-                std::cout << (tooMany ? "TOO MANY LOOP REPETITIONS IN LEVEL " : "TOO MUCH LOOP TEXT IN LEVEL ")
-                          << levelName << std::endl;
+                VXLog() << (tooMany ? "TOO MANY LOOP REPETITIONS IN LEVEL " : "TOO MUCH LOOP TEXT IN LEVEL ")
+                        << levelName;
                 loopLimitReported = true;
             }
             break;
@@ -196,10 +195,10 @@ void KTLevelFileReader::skipRepetitions(long long from, int end, std::string bod
 
 void KTLevelFileReader::print(std::string prefix)
 {
-    std::cout << prefix << "Level: " << levelName << std::endl;
-    std::cout << prefix << "\tLength: " << length << std::endl;
-    std::cout << prefix << "\tWidth: " << width << std::endl;
-    std::cout << prefix << "\tCounter: " << counter << std::endl;
+    VXLog() << prefix << "Level: " << levelName;
+    VXLog() << prefix << "\tLength: " << length;
+    VXLog() << prefix << "\tWidth: " << width;
+    VXLog() << prefix << "\tCounter: " << counter;
 }
 
 void KTLevelFileReader::endParse()

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <ctime>
-#include <iostream>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundTable.h"
@@ -168,7 +168,7 @@ void KTLevelScene::setUpAudio()
     music = nullptr;
     SDL_InitSubSystem(SDL_INIT_AUDIO);
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 4096) != 0) {
-        std::cout << "can't open audio" << std::endl;
+        VXLog() << "can't open audio";
     }
     lastTrack = -1;
     hostSrand(static_cast<unsigned int>(std::time(nullptr)));
@@ -401,7 +401,7 @@ YNMenuPage* KTLevelScene::page(int id) const
 bool KTLevelScene::hasLevels() const
 {
     if (levelNames.empty()) {
-        std::cout << "NO LEVELS IN " << LevelListPath << std::endl;
+        VXLog() << "NO LEVELS IN " << LevelListPath;
         return false;
     }
     return true;

@@ -3,8 +3,8 @@
 #include "game/level/KTLevelFileReader.h"
 
 #include <initializer_list>
-#include <iostream>
 
+#include "engine/core/VXLog.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
 #include "game/level/KTLevelWorld.h"
@@ -269,7 +269,7 @@ bool KTLevelFileReader::belowLimit(int count, int limit, bool& reported, const c
         return true;
     }
     if (!reported) {
-        std::cout << message << levelName << std::endl;
+        VXLog() << message << levelName;
         reported = true;
     }
     return false;
@@ -511,7 +511,7 @@ void KTLevelFileReader::addHelpSign(VXTokenizer& tokenizer)
     // The lookup enters a name it does not know, with no image.
     VXTexture* image = assets().helpImages[name];
     levelWorld->helpSigns.push_back(KTHelpSign(VXVec4(CellSize * a, CellSize * c, CellSize * b, 1.0f), image, r));
-    std::cout << "READ FILE " << name << std::endl;
+    VXLog() << "READ FILE " << name;
 }
 
 void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <iostream>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXViewState.h"
@@ -83,7 +83,7 @@ void KTLevelWorld::init(KTPhysicsWorld* physicsWorld, int cellsX, int cellsY, in
 
 void KTLevelWorld::update()
 {
-    std::cout << "UPDATING" << std::endl;
+    VXLog() << "UPDATING";
     if (physics != nullptr) {
         physics->resolveCollisions();
     }
@@ -113,10 +113,10 @@ void KTLevelWorld::update()
     }
     removeDeadObjects();
 
-    std::cout << "UPDATING PARTICLE MANAGER" << std::endl;
+    VXLog() << "UPDATING PARTICLE MANAGER";
     particles.update();
-    std::cout << "FINISHING UPDATING PARTICLE MANAGER" << std::endl;
-    std::cout << "FINISH UPDATING" << std::endl;
+    VXLog() << "FINISHING UPDATING PARTICLE MANAGER";
+    VXLog() << "FINISH UPDATING";
 
     updateHelpSigns();
 }
@@ -143,11 +143,11 @@ void KTLevelWorld::updateHelpSigns()
 
 void KTLevelWorld::draw(VXViewState* view, VXShaderProgram* program)
 {
-    std::cout << "DRAWING" << std::endl;
+    VXLog() << "DRAWING";
     drawObjects(view, program);
     drawFloor(view, program);
     particles.draw(view, program);
-    std::cout << "FINISH DRAWING" << std::endl;
+    VXLog() << "FINISH DRAWING";
 }
 
 void KTLevelWorld::drawObjects(VXViewState* view, VXShaderProgram* program)
@@ -253,7 +253,7 @@ void KTLevelWorld::createExplosion(VXVec4 position, float speed, int count)
 {
     KTExplosion* explosion = particles.findFreeExplosion();
     if (explosion == nullptr) {
-        std::cout << "DID NOT CREATE EXPLOSION" << std::endl;
+        VXLog() << "DID NOT CREATE EXPLOSION";
         return;
     }
     particles.startExplosion(explosion, count, position, speed, ExplosionScaleDecay, ExplosionDamping);

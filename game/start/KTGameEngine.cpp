@@ -1,7 +1,6 @@
 #include "game/start/KTGameEngine.h"
 
-#include <iostream>
-
+#include "engine/core/VXLog.h"
 #include "engine/render/VXLibrary.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/effects/KTParticleManager.h"
@@ -16,20 +15,20 @@ bool KTGameEngine::init(int argc, char** argv)
         return false;
     }
     initializeLibrary("VXLibrary");
-    std::cout << "INITIALIZED VX" << std::endl;
+    VXLog() << "INITIALIZED VX";
     loadModels();
-    std::cout << "INITIALIZED ENV MODELS" << std::endl;
+    VXLog() << "INITIALIZED ENV MODELS";
     buildDirectionTables();
-    std::cout << "INITIALIZED KT REFERENCE" << std::endl;
+    VXLog() << "INITIALIZED KT REFERENCE";
     loadCharacterData();
-    std::cout << "INITIALIXED KT CHARACTER DATA" << std::endl;
+    VXLog() << "INITIALIXED KT CHARACTER DATA";
     loadTextures();
-    std::cout << "INITIALIZED KT TEXTURE DATA" << std::endl;
+    VXLog() << "INITIALIZED KT TEXTURE DATA";
     createSoundBank();
-    std::cout << "INITIALIZED KT SOUND" << std::endl;
+    VXLog() << "INITIALIZED KT SOUND";
     createParticleManager();
-    std::cout << "INITIALIZED KT PARTICLES" << std::endl;
+    VXLog() << "INITIALIZED KT PARTICLES";
     currentScene = new KTLevelScene();
-    std::cout << "INITIALIZED FIRST SCENE" << std::endl;
+    VXLog() << "INITIALIZED FIRST SCENE";
     return true;
 }

@@ -1,5 +1,4 @@
-#include <iostream>
-
+#include "engine/core/VXLog.h"
 #include "game/start/KTGameEngine.h"
 
 // The engine, its scenes and everything they hold live as long as the
@@ -9,7 +8,7 @@ KTGameEngine* vantorelEngine = nullptr;
 
 int main(int argc, char** argv)
 {
-    std::cout << "HELLO WORLD" << std::endl;
+    VXLog() << "HELLO WORLD";
     vantorelEngine = new KTGameEngine();
     vantorelEngine->run(argc, argv);
     return 0;

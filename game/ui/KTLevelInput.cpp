@@ -4,9 +4,9 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <iostream>
 #include <iterator>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundId.h"
@@ -321,8 +321,8 @@ void KTLevelInput::fireMissile(int type, KTLevelScene* owner)
     missile->position = player->position + player->orientation.rotate(VXVec4(0.0f, -5.0f, 25.0f, 1.0f));
     missile->position.w() = 1.0f;
     missile->orientation = player->orientation;
-    std::cout << "Missile Orientation: (" << missile->orientation.x() << ", " << missile->orientation.y() << ", "
-              << missile->orientation.z() << ")" << std::endl;
+    VXLog() << "Missile Orientation: (" << missile->orientation.x() << ", " << missile->orientation.y() << ", "
+            << missile->orientation.z() << ")";
     KTLevelWorld* world = owner->world;
     world->insertObject(missile);
     missile->attachToLevel(world->physics, world);
