@@ -10,6 +10,7 @@
 #include "engine/animation/VXSkeleton.h"
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "engine/model/VXOBJData.h"
 #include "support/TestWindow.h"
@@ -127,10 +128,10 @@ protected:
             data.skeleton = new VXVXSSkeletonData();
             data.choreography = new VXVXAChoreographyManagerData();
             data.choreography->skeleton = data.skeleton;
-            testing::internal::CaptureStdout();
+            VXLogCapture logged;
             data.skeleton->parseFile(skeletonPath(expected.name));
             data.choreography->parseFile(choreographyPath(expected.name));
-            data.output = unexpectedOutput(testing::internal::GetCapturedStdout());
+            data.output = unexpectedOutput(logged.text());
             characters()[expected.name] = data;
         }
     }

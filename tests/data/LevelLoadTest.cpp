@@ -10,6 +10,7 @@
 
 #include "GameFiles.h"
 #include "ShippedLevel.h"
+#include "engine/core/VXLog.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTBlock.h"
@@ -84,11 +85,12 @@ TEST(ShippedLevels, EveryLevelBuildsAPlayableWorld)
         EXPECT_GE(goals, 1);
 
         // A few seconds of play must leave the world sound.
-        testing::internal::CaptureStdout();
-        for (int frame = 0; frame < 300; ++frame) {
-            world->update();
+        {
+            VXLogCapture quiet;
+            for (int frame = 0; frame < 300; ++frame) {
+                world->update();
+            }
         }
-        testing::internal::GetCapturedStdout();
         EXPECT_TRUE(world->findObject(player.objectId) == &player);
     }
     // Together the levels use every block the script can make and every

@@ -11,6 +11,7 @@
 
 #include "GameFiles.h"
 #include "MediaFiles.h"
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJData.h"
 #include "support/TestWindow.h"
 
@@ -88,9 +89,9 @@ protected:
     static std::unique_ptr<VXOBJData> load(const std::string& dataPath)
     {
         std::unique_ptr<VXOBJData> model(new VXOBJData());
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         model->parseFile(dataPath);
-        EXPECT_EQ(unexpectedOutput(testing::internal::GetCapturedStdout()), "") << dataPath;
+        EXPECT_EQ(unexpectedOutput(logged.text()), "") << dataPath;
         return model;
     }
 };

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "engine/core/VXLog.h"
 #include "engine/text/VXTokenizer.h"
 #include "game/effects/KTParticleManager.h"
 #include "game/level/KTLevelFileReader.h"
@@ -89,9 +90,10 @@ private:
 std::vector<std::string> shippedLevelNames()
 {
     KTLevelReader list;
-    testing::internal::CaptureStdout();
-    list.parseFile(LevelListPath);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        list.parseFile(LevelListPath);
+    }
     return list.fileNames;
 }
 
@@ -120,9 +122,9 @@ ShippedLevel::ShippedLevel(const std::string& path)
     for (int i = 0; i < KT_HELP_IMAGE_COUNT; ++i) {
         assets().helpImages[helpImageName(i)] = &helpImageStandIns[static_cast<size_t>(i)];
     }
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     world->scriptReader->parseFile(path);
-    output = testing::internal::GetCapturedStdout();
+    output = logged.text();
     assets().helpImages.swap(loadedImages);
 }
 

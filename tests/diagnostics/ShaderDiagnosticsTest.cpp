@@ -1,11 +1,11 @@
 #include "diagnostics/ShaderDiagnostics.h"
 
+#include "engine/core/VXLog.h"
 #include "support/TempDir.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 namespace {
@@ -53,15 +53,13 @@ protected:
         return program;
     }
 
-    // What `print` writes to standard output.
+    // What `print` writes to the log.
     template <typename Print>
     static std::string output(Print print)
     {
-        std::ostringstream captured;
-        std::streambuf* previous = std::cout.rdbuf(captured.rdbuf());
+        VXLogCapture logged;
         print();
-        std::cout.rdbuf(previous);
-        return captured.str();
+        return logged.text();
     }
 
     static std::string entry(const std::string& label, const std::string& name, const std::string& type)

@@ -3,9 +3,8 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <iostream>
-#include <streambuf>
 
+#include "engine/core/VXLog.h"
 #include "game/level/KTLevelRender.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
@@ -20,23 +19,6 @@
 
 namespace {
 
-// Where the world's trace lines go while frames run: nowhere.
-class DiscardBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return traits_type::not_eof(c); }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-class MutedOutput {
-public:
-    MutedOutput() : saved(std::cout.rdbuf(&discard)) {}
-    ~MutedOutput() { std::cout.rdbuf(saved); }
-
-private:
-    DiscardBuffer discard;
-    std::streambuf* saved;
-};
-
 KTLevelScene* theScene = nullptr;
 int shippedLevels = 0;
 
@@ -50,7 +32,8 @@ bool ReplaySession::openGame()
     if (!openTestWindow()) {
         return false;
     }
-    MutedOutput muted;
+    // The log lines of the start-up are kept off the test output.
+    VXLogCapture muted;
     loadGameAssets();
     theScene = new KTLevelScene();
     KTLevelScene& s = *theScene;
@@ -83,7 +66,7 @@ std::vector<unsigned char> ReplaySession::picture(bool hud)
     const int width = PictureWidth;
     const int height = PictureHeight;
     {
-        MutedOutput muted;
+        VXLogCapture muted;
         KTLevelScene& s = scene();
         if (hud) {
             s.drawFrame();
@@ -128,7 +111,7 @@ void ReplaySession::begin(int level, unsigned int seed)
     SDL_Event stale;
     while (SDL_PollEvent(&stale) != 0) {
     }
-    MutedOutput muted;
+    VXLogCapture muted;
     hostSrand(seed);
     // What a level played before leaves behind is put as a fresh start of
     // the game has it, so that a replay plays the same whether or not
@@ -169,7 +152,8 @@ bool ReplaySession::frame(const std::vector<ReplayEvent>& events)
         pushKey(e.key, e.down);
     }
     {
-        MutedOutput muted;
+        // The world's trace lines are kept off the test output.
+        VXLogCapture muted;
         if (drawEveryFrame || frames % DrawInterval == 0) {
             s.draw();
         }

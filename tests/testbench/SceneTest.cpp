@@ -1,6 +1,7 @@
 #include "engine/animation/VXBone.h"
 #include "engine/animation/VXPose.h"
 #include "engine/animation/VXSkeleton.h"
+#include "engine/core/VXLog.h"
 #include "engine/render/VXLibrary.h"
 #include "testbench/DefaultRender.h"
 #include "testbench/Input.h"
@@ -79,9 +80,10 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(openTestWindow());
-        testing::internal::CaptureStdout();
-        initializeLibrary("VXLibrary");
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            initializeLibrary("VXLibrary");
+        }
     }
 
     void SetUp() override
@@ -97,9 +99,10 @@ protected:
         // A data path as the game writes them, so that the readers find the
         // files that the skeleton names beside it.
         scene->skeletonPath = dataPathOf(files.file("Hero/Hero.ktc"));
-        testing::internal::CaptureStdout();
-        ASSERT_TRUE(scene->setUp());
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            ASSERT_TRUE(scene->setUp());
+        }
     }
 
     // The frame as Scene::draw renders it, stopped before the swap so that
@@ -291,9 +294,10 @@ TEST_F(BenchSceneTest, AMissingSkeletonFileLeavesAnEmptySkeletonThatStillDrawsAn
     Scene* bare = new Scene();
     scenes->push_back(bare);
     bare->skeletonPath = dataPathOf(files.file("Nowhere/None.ktc"));
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(bare->setUp());
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        ASSERT_TRUE(bare->setUp());
+    }
     EXPECT_EQ(bare->poseA->size(), 13u);
     EXPECT_EQ(bare->update(), 0);
     bare->draw();
@@ -307,9 +311,10 @@ TEST_F(BenchSceneTest, TheShippedSkeletonStandsWithTheModel)
 {
     Scene* shipped = new Scene();
     scenes->push_back(shipped);
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(shipped->setUp());
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        ASSERT_TRUE(shipped->setUp());
+    }
     ASSERT_EQ(shipped->skeleton->boneCount, 13);
     ASSERT_NE(shipped->skeleton->root, nullptr);
     int modelled = 0;

@@ -1,4 +1,5 @@
 #include "AnimationFiles.h"
+#include "engine/core/VXLog.h"
 
 #include "engine/animation/VXBone.h"
 #include "engine/animation/VXChoreography.h"
@@ -23,11 +24,11 @@ protected:
     {
         AnimationFilesTest::SetUp();
         writeHero();
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         skeletonData.parseFile("Hero\\hero.vxs");
         choreographyData.skeleton = &skeletonData;
         choreographyData.parseFile("Hero\\hero.vxa");
-        echoed = testing::internal::GetCapturedStdout();
+        echoed = logged.text();
         skeleton.reset(VXSkeleton::create(skeletonData, choreographyData));
     }
 
@@ -150,11 +151,12 @@ TEST_F(AnimationFilesTest, SetWrittenAndReadBackGivesTheSamePoses)
     writeHero();
     VXVXSSkeletonData skeletonData;
     VXVXAChoreographyManagerData choreographyData;
-    testing::internal::CaptureStdout();
-    skeletonData.parseFile("Hero\\hero.vxs");
-    choreographyData.skeleton = &skeletonData;
-    choreographyData.parseFile("Hero\\hero.vxa");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        skeletonData.parseFile("Hero\\hero.vxs");
+        choreographyData.skeleton = &skeletonData;
+        choreographyData.parseFile("Hero\\hero.vxa");
+    }
 
     VXVXMStanceSetData& walk = choreographyData.entries[1].set;
     write("Copy/keep.txt", "");
@@ -163,9 +165,10 @@ TEST_F(AnimationFilesTest, SetWrittenAndReadBackGivesTheSamePoses)
     write("Copy/copy.vxa", "Stance_Set: walk\n\tFile_Path: walk.vxm\n");
     VXVXAChoreographyManagerData copyData;
     copyData.skeleton = &skeletonData;
-    testing::internal::CaptureStdout();
-    copyData.parseFile("Copy\\copy.vxa");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        copyData.parseFile("Copy\\copy.vxa");
+    }
 
     ASSERT_EQ(copyData.entries.size(), 1u);
     const VXVXMStanceSetData& copy = copyData.entries[0].set;
@@ -187,11 +190,12 @@ TEST_F(AnimationFilesTest, FilesWithCarriageReturnsReadAsTheirNewlineForms)
     writeHero();
     VXVXSSkeletonData skeletonData;
     VXVXAChoreographyManagerData choreographyData;
-    testing::internal::CaptureStdout();
-    skeletonData.parseFile("Hero\\hero.vxs");
-    choreographyData.skeleton = &skeletonData;
-    choreographyData.parseFile("Hero\\hero.vxa");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        skeletonData.parseFile("Hero\\hero.vxs");
+        choreographyData.skeleton = &skeletonData;
+        choreographyData.parseFile("Hero\\hero.vxa");
+    }
 
     // Every file of the hero again, each line ended by CR LF.
     for (const auto& entry : std::filesystem::recursive_directory_iterator(directory.path())) {
@@ -207,11 +211,12 @@ TEST_F(AnimationFilesTest, FilesWithCarriageReturnsReadAsTheirNewlineForms)
     }
     VXVXSSkeletonData skeletonCrLf;
     VXVXAChoreographyManagerData choreographyCrLf;
-    testing::internal::CaptureStdout();
-    skeletonCrLf.parseFile("Hero\\hero.vxs");
-    choreographyCrLf.skeleton = &skeletonCrLf;
-    choreographyCrLf.parseFile("Hero\\hero.vxa");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        skeletonCrLf.parseFile("Hero\\hero.vxs");
+        choreographyCrLf.skeleton = &skeletonCrLf;
+        choreographyCrLf.parseFile("Hero\\hero.vxa");
+    }
 
     ASSERT_EQ(skeletonCrLf.boneCount, skeletonData.boneCount);
     ASSERT_EQ(skeletonCrLf.relations.size(), 2u);

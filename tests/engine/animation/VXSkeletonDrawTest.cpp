@@ -1,4 +1,5 @@
 #include "AnimationFiles.h"
+#include "engine/core/VXLog.h"
 
 #include "engine/animation/VXBone.h"
 #include "engine/animation/VXSkeleton.h"
@@ -23,9 +24,10 @@ protected:
     {
         ASSERT_TRUE(openTestWindow());
         // From the game directory, before the test moves to its own.
-        testing::internal::CaptureStdout();
-        initializeLibrary("VXLibrary");
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            initializeLibrary("VXLibrary");
+        }
         AnimationFilesTest::SetUp();
         defaultRenderProgram->use();
         view.takeProgramLocations(*defaultRenderProgram);
@@ -36,9 +38,10 @@ protected:
 
     std::unique_ptr<VXSkeleton> read(const std::string& skeletonFile)
     {
-        testing::internal::CaptureStdout();
-        skeletonData.parseFile(skeletonFile);
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            skeletonData.parseFile(skeletonFile);
+        }
         return std::unique_ptr<VXSkeleton>(VXSkeleton::create(skeletonData, choreographyData));
     }
 

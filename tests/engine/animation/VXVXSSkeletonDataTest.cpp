@@ -1,6 +1,7 @@
 #include "engine/animation/VXBone.h"
 #include "engine/animation/VXSkeleton.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/core/VXLog.h"
 
 #include "support/VectorChecks.h"
 
@@ -39,7 +40,7 @@ TEST(VXVXSSkeletonData, ReadsNumbersInBothFormsAndUnknownNamesAsBoneZero)
 TEST(VXVXSSkeletonData, EchoesUnknownLinesAndDropsLinesWithoutTheirOpeningLine)
 {
     VXVXSSkeletonData data;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     data.parseLine("# a comment");
     data.parseLine("");
     data.parseLine("Translation: 1 2 3");
@@ -47,7 +48,7 @@ TEST(VXVXSSkeletonData, EchoesUnknownLinesAndDropsLinesWithoutTheirOpeningLine)
     data.parseLine("Parent: Hips");
     data.parseLine("File_Path: nothing.obj");
     data.parseLine("bone: lower case");
-    const std::string echoed = testing::internal::GetCapturedStdout();
+    const std::string echoed = logged.text();
     data.endParse();
 
     EXPECT_EQ(echoed, "# a comment\n\nbone: lower case\n");

@@ -8,6 +8,7 @@
 
 #include "engine/core/VXGameEngine.h"
 #include "engine/core/VXInput.h"
+#include "engine/core/VXLog.h"
 #include "engine/core/VXScene.h"
 #include "support/KeyEvents.h"
 
@@ -183,9 +184,9 @@ TEST_F(RunLoopTest, PositiveCodeSwitchesToTheRegisteredNextScene)
     first.finalCode = 7;
     first.nextScenes[7] = &second;
     TestEngine engine(&first);
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     engine.run(0, nullptr);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     const std::vector<std::string> expected = {"setUp", "draw", "update", "tearDown", "setUp",
                                                "draw", "update", "shutdown"};
     EXPECT_EQ(trace, expected);
@@ -233,9 +234,9 @@ TEST_F(RunLoopTest, VideoModeWithoutOpenGLReportsOnceAndStillShutsDown)
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ScriptedScene scene(1);
     TestEngine engine(&scene);
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     engine.run(0, nullptr);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     EXPECT_EQ(output, "FAILED TO INIT SDL\n");
     const std::vector<std::string> expected = {"shutdown"};
     EXPECT_EQ(trace, expected);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXMat4Stack.h"
 
 namespace {
@@ -47,9 +48,9 @@ TEST(VXMat4Stack, LastTransformActsFirst)
 TEST(VXMat4Stack, RefusesPopWhenEmptyAndPushWhenFull)
 {
     VXMat4Stack stack;
-    testing::internal::CaptureStdout();
+    VXLogCapture popLog;
     stack.pop();
-    EXPECT_EQ(lineCount(testing::internal::GetCapturedStdout()), 1);
+    EXPECT_EQ(lineCount(popLog.text()), 1);
     EXPECT_EQ(stack.depth, 0);
     EXPECT_TRUE(isIdentity(stack.top()));
 
@@ -57,9 +58,9 @@ TEST(VXMat4Stack, RefusesPopWhenEmptyAndPushWhenFull)
         stack.push();
     }
     stack.translate(VXVec4(1, 0, 0, 1));
-    testing::internal::CaptureStdout();
+    VXLogCapture pushLog;
     stack.push();
-    EXPECT_EQ(lineCount(testing::internal::GetCapturedStdout()), 1);
+    EXPECT_EQ(lineCount(pushLog.text()), 1);
     EXPECT_EQ(stack.depth, 99);
     EXPECT_EQ(stack.top()[12], 1.0f);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXMat4.h"
 #include "engine/math/VXPenetration3D.h"
 #include "engine/math/VXQuat.h"
@@ -10,9 +11,9 @@ namespace {
 template <typename F>
 std::string captured(F print)
 {
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     print();
-    return testing::internal::GetCapturedStdout();
+    return logged.text();
 }
 
 } // namespace

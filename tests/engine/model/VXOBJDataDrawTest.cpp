@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/core/VXScene.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXLibrary.h"
@@ -42,10 +43,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(openTestWindow());
-        testing::internal::CaptureStdout();
-        initializeLibrary("VXLibrary");
-        model.parseFile("test.obj");
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            initializeLibrary("VXLibrary");
+            model.parseFile("test.obj");
+        }
 
         scene.ambientColour = VXVec4(0.5f, 0.5f, 0.5f, 1);
         VXSpotLight& light = scene.lights[0];

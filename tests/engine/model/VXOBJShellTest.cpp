@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/model/VXOBJShell.h"
 
@@ -130,11 +131,10 @@ TEST(VXOBJShellGL, AClosedModelDrawsOnlyItsFrontFacesAndLeavesCullingOff)
     }
     dir.write("cube.mtl", "newmtl grey\nKa 0.5 0.5 0.5\nKd 0.5 0.5 0.5\n");
     const std::string path = dir.write("cube.obj", obj);
-    testing::internal::CaptureStdout();
+    VXLogCapture quiet;
     initializeLibrary("VXLibrary");
     VXOBJData cube;
     cube.parseFile(path);
-    testing::internal::GetCapturedStdout();
     ASSERT_TRUE(cube.closed);
 
     EXPECT_GT(centreOfCubeSeenFrom(cube, 60).r, 60) << "seen from outside";

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/render/VXLibrary.h"
 
 #include "engine/model/VXOBJData.h"
@@ -16,9 +17,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(openTestWindow());
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         initializeLibrary("VXLibrary");
-        output = testing::internal::GetCapturedStdout();
+        output = logged.text();
     }
 
     std::string output;

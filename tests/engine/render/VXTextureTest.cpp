@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/render/VXFramebuffer.h"
 #include "engine/render/VXRenderbuffer.h"
 #include "engine/render/VXTexture.h"
@@ -81,16 +82,17 @@ TEST_F(VXTextureGL, GreyPngIsWidenedToRgbInsteadOfReadPastItsRows)
 TEST_F(VXTextureGL, MissingOrUndecodableFileLeavesTheTextureEmptyAndSaysWhich)
 {
     VXTexture texture;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     texture.loadImage("Data\\no such image.png", &repeatLinear);
-    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string said = logged.text();
     EXPECT_EQ(0u, texture.name);
     EXPECT_EQ("Unable to load image file: Data\\no such image.png\n", said);
 
     const std::string path = directory.write("garbage.png", "not an image at all");
-    testing::internal::CaptureStdout();
-    texture.loadImage(path, &repeatLinear);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        texture.loadImage(path, &repeatLinear);
+    }
     EXPECT_EQ(0u, texture.name);
 }
 

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/text/VXSource.h"
 
 #include "support/TempDir.h"
@@ -71,16 +72,17 @@ TEST(VXSource, IncludeCycleIsRefusedWithOneLineAndLoadingGoesOn)
     const std::string a = dir.file("a.glsl");
     const std::string b = dir.write("b.glsl", "b1\n#include " + a + "\nb2");
     dir.write("a.glsl", "a1\n#include " + b + "\na2");
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     EXPECT_EQ(load(a), Lines({"a1", "b1", "b2", "a2"}));
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     EXPECT_NE(output.find(a), std::string::npos);
     EXPECT_EQ(output.find('\n'), output.size() - 1);
 
     const std::string self = dir.write("self.glsl", "s\n#include " + dir.file("self.glsl"));
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(load(self), Lines({"s"}));
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        EXPECT_EQ(load(self), Lines({"s"}));
+    }
 }
 
 TEST(VXSource, IncludesNestedTooDeepAreRefusedWithOneLineAndLoadingGoesOn)
@@ -93,9 +95,9 @@ TEST(VXSource, IncludesNestedTooDeepAreRefusedWithOneLineAndLoadingGoesOn)
         dir.write("file" + std::to_string(i) + ".glsl",
                   "in" + std::to_string(i) + (i + 1 < files ? "\n#include " + next : "") + "\nout" + std::to_string(i));
     }
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     const Lines lines = load(dir.file("file0.glsl"));
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     // The outermost file and 64 levels of includes below it.
     Lines expected;

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "engine/text/VXTextFileStreamReader.h"
 
 #include "support/TempDir.h"
@@ -52,9 +53,9 @@ TEST(VXTextFileStreamReader, UnreadableFileGivesNoLinesAndOneMessage)
     // A missing file never opens; a directory opens but fails on reading.
     for (const std::string& path : {dir.file("missing.txt"), dir.path()}) {
         RecordingReader reader;
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         reader.parseFile(path);
-        const std::string output = testing::internal::GetCapturedStdout();
+        const std::string output = logged.text();
         EXPECT_EQ(reader.calls, Lines({"begin " + path, "end"}));
         EXPECT_NE(output.find(path), std::string::npos);
         EXPECT_EQ(output.find('\n'), output.size() - 1);

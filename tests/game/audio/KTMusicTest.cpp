@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AudioDevice.h"
+#include "engine/core/VXLog.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/level/KTLevelScene.h"
@@ -200,12 +201,12 @@ TEST_F(MusicTest, AMissingTrackIsNamedOnceHoweverOftenItIsTried)
     ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
     TempDir empty;
     ASSERT_EQ(chdir(empty.path().c_str()), 0);
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     // Every track is drawn in a thousand tries, most of them many times.
     for (int i = 0; i < 1000; ++i) {
         playRandomTrack(lastTrack, music);
     }
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = logged.text();
     ASSERT_EQ(chdir(buffer), 0);
     EXPECT_EQ(music, nullptr);
     int named = 0;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AudioDevice.h"
+#include "engine/core/VXLog.h"
 #include "game/audio/KTSoundTable.h"
 #include "game/objects/KTMainCharacter.h"
 
@@ -61,13 +62,13 @@ TEST_F(SoundTableTest, TheTableHoldsSeventyIdsWithTwoSharedFiles)
 
 TEST_F(SoundTableTest, EveryIdPlaysFromTheGeneratedData)
 {
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     for (int id = KTSoundId::First; id <= KTSoundId::Last; ++id) {
         bank.play(id);
         EXPECT_GE(bank.lastChannel, 0) << id;
         Mix_HaltChannel(-1);
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(logged.text(), "");
 }
 
 TEST_F(SoundTableTest, PlayAtIsFullWithin120UnitsAndFallsAsOneOverDistance)
@@ -121,10 +122,10 @@ TEST_F(SoundTableTest, Ids119And120PlayTheSameFile)
 
 TEST_F(SoundTableTest, AnUnknownIdIsEnteredEmptyAndReportedOnEveryPlay)
 {
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     bank.play(500);
     bank.playAt(500, player.position);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     ASSERT_EQ(bank.paths.count(500), 1u);
     EXPECT_EQ(bank.paths[500], "");
@@ -142,9 +143,9 @@ TEST_F(SoundTableTest, AMissingFileNamesItselfAndPlaysNothing)
     ASSERT_GE(bank.lastChannel, 0);
     Mix_HaltChannel(-1);
 
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     bank.play(KTSoundId::PlayerJump);
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     EXPECT_EQ(output.rfind(LOAD_MESSAGE, 0), 0u) << output;
     EXPECT_NE(output.find("NoSuchJump.wav"), std::string::npos) << output;
     EXPECT_EQ(bank.current, nullptr);
@@ -193,11 +194,11 @@ TEST(SoundTableWithoutAudio, EveryPlayIsASilentNoOp)
     player.position = VXVec4(0, 0, 0, 1);
     bank.listener = &player;
 
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     bank.play(KTSoundId::PlayerJump);
     bank.playAt(KTSoundId::PlayerJump, VXVec4(500, 0, 0, 1));
     bank.play(500);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(logged.text(), "");
     EXPECT_EQ(bank.current, nullptr);
     EXPECT_EQ(bank.lastChannel, 0);
 }

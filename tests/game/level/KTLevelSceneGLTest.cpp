@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXMat4.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXLibrary.h"
@@ -32,16 +33,17 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(openTestWindow());
-        testing::internal::CaptureStdout();
-        initializeLibrary("VXLibrary");
-        loadModels();
-        buildDirectionTables();
-        loadCharacterData();
-        loadTextures();
-        setSoundTable(&sounds);
-        createParticleManager();
-        scene.setUp();
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            initializeLibrary("VXLibrary");
+            loadModels();
+            buildDirectionTables();
+            loadCharacterData();
+            loadTextures();
+            setSoundTable(&sounds);
+            createParticleManager();
+            scene.setUp();
+        }
         // Our own levels: two empty rooms, the player in the middle.
         scene.levelNames = {dir.write("a.txt", "Level A\nCreate_Player 10 10 0"),
                             dir.write("b.txt", "Level B\nCreate_Player 10 10 0")};
@@ -56,19 +58,21 @@ protected:
             pushKey(key, true);
             pushKey(key, false);
         }
-        testing::internal::CaptureStdout();
-        scene.draw();
-        scene.input->pollInput();
-        scene.update();
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            scene.draw();
+            scene.input->pollInput();
+            scene.update();
+        }
     }
 
     // The next frame as it is about to be shown.
     void show()
     {
-        testing::internal::CaptureStdout();
-        scene.drawFrame();
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            scene.drawFrame();
+        }
     }
 
     static TestPixel shown(int x, int y) { return readTestPixel(x, y); }

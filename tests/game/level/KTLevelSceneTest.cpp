@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "game/level/KTLevelRender.h"
 #include "game/level/KTPhysicsObject.h"
@@ -31,9 +32,9 @@ protected:
 
     std::string updateCapturing()
     {
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         scene.update();
-        return testing::internal::GetCapturedStdout();
+        return logged.text();
     }
 };
 
@@ -277,9 +278,10 @@ TEST_F(LevelSceneTest, AQuarterTurnTurnsThePushAtOnceAndTheCameraOverFrames)
     play();
     scene.player->physicsObject->velocity = VXVec4(0, 0, 0, 1);
     scene.movement.dz = 1;
-    testing::internal::CaptureStdout();
-    scene.updateMovement();
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        scene.updateMovement();
+    }
     const VXVec4 push = scene.camera.targetTurn.rotate(scene.movement.direction);
     expectVec(push, 0.5f, 0, 0, "forward after a quarter turn is +x");
 }
@@ -351,18 +353,19 @@ TEST_F(LevelSceneTest, TouchingTheGoalAdvancesAndTheLastLevelReloadsItself)
 
 TEST_F(LevelSceneTest, HighestLevelOnlyGrows)
 {
-    testing::internal::CaptureStdout();
-    scene.nextLevel();
-    EXPECT_EQ(scene.highestLevel, 1);
-    scene.levelIndex = 0;
-    scene.loadLevel();
-    EXPECT_EQ(scene.highestLevel, 1);
-    scene.nextLevel();
-    EXPECT_EQ(scene.levelIndex, 1);
-    EXPECT_EQ(scene.highestLevel, 1);
-    scene.nextLevel();
-    EXPECT_EQ(scene.highestLevel, 2);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        scene.nextLevel();
+        EXPECT_EQ(scene.highestLevel, 1);
+        scene.levelIndex = 0;
+        scene.loadLevel();
+        EXPECT_EQ(scene.highestLevel, 1);
+        scene.nextLevel();
+        EXPECT_EQ(scene.levelIndex, 1);
+        EXPECT_EQ(scene.highestLevel, 1);
+        scene.nextLevel();
+        EXPECT_EQ(scene.highestLevel, 2);
+    }
 }
 
 TEST_F(LevelSceneTest, EveryLoadRearmsThePlayerAndResetsTheCamera)
@@ -377,9 +380,10 @@ TEST_F(LevelSceneTest, EveryLoadRearmsThePlayerAndResetsTheCamera)
     scene.camera.smoothedAngle = 0.5f;
     scene.camera.offset = VXVec4(0, 100, -50, 1);
     scene.camera.zoom = 1.0f;
-    testing::internal::CaptureStdout();
-    scene.loadLevel();
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        scene.loadLevel();
+    }
     EXPECT_EQ(scene.player->health, 4);
     EXPECT_EQ(scene.player->greyAmmo, 0);
     EXPECT_EQ(scene.player->redAmmo, 0);
@@ -400,13 +404,15 @@ TEST_F(LevelSceneTest, LoadingClearsTheLevelButKeepsThePlayer)
 {
     play();
     scene.player->greyAmmo = 1;
-    testing::internal::CaptureStdout();
-    levelKey(KTKey::Return);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        levelKey(KTKey::Return);
+    }
     ASSERT_EQ(scene.world->objectMap.size(), 2u);
-    testing::internal::CaptureStdout();
-    scene.loadLevel();
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        scene.loadLevel();
+    }
     EXPECT_EQ(scene.world->objectMap.size(), 1u);
     EXPECT_EQ(scene.world->objectMap.begin()->second, scene.player);
 }
@@ -415,12 +421,12 @@ TEST_F(EmptyListSceneTest, AnEmptyLevelListIsNeverIndexed)
 {
     EXPECT_TRUE(scene.levelNames.empty());
     EXPECT_TRUE(scene.menuMode);
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     scene.loadLevel();
     scene.nextLevel();
     levelKey(KTKey::F5);
     levelKey(KTKey::F12);
-    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string out = logged.text();
     EXPECT_EQ(scene.levelIndex, 0);
     EXPECT_EQ(scene.highestLevel, 0);
     EXPECT_NE(out.find("NO LEVELS IN Data/Level List.txt"), std::string::npos);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "WorldFixture.h"
+#include "engine/core/VXLog.h"
 #include "support/TempDir.h"
 #include "engine/render/VXTexture.h"
 #include "game/level/KTLevelFileReader.h"
@@ -29,9 +30,9 @@ protected:
 
     std::string script(const std::string& text)
     {
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         world->scriptReader->parseFile(dir.write("level.txt", text));
-        return testing::internal::GetCapturedStdout();
+        return logged.text();
     }
 
     // The objects the script made, in id order (the player excluded).
@@ -401,13 +402,13 @@ TEST(ScriptCommandsWithoutAWorld, CreatingCommandsMakeNothingAndReturn)
 {
     TempDir dir;
     KTLevelFileReader reader;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     reader.parseFile(dir.write("level.txt",
                                "Fill_Area x 0 to 2000000000 y 0 to 2000000000 z 0 to 2000000000\n"
                                "red 0 0 -2000000000 2000000000\n"
                                "Length 2000000000\nWidth 2000000000\nHeight 2000000000\nAdd_Walls\n"
                                "Create_Player 1 1 1\nTexture 1 1 1 1 goal\nanubis 1 1 0 0 0 5 5\n"));
-    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string out = logged.text();
     // Only the file's final empty line, echoed.
     EXPECT_EQ(out, "\n\n");
     EXPECT_EQ(reader.cursorX, 0);

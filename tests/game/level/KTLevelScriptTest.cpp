@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/VXLog.h"
 #include "support/TempDir.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTLevelReader.h"
@@ -18,9 +19,9 @@ protected:
 
     std::string runCapturing(const std::string& script)
     {
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         run(script);
-        return testing::internal::GetCapturedStdout();
+        return logged.text();
     }
 };
 
@@ -116,9 +117,9 @@ TEST_F(LevelScript, RunawayLoopsAreCutShort)
         deep += "For 0 To 1\n";
     }
     deep += "Increment_Counter 1\n";
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     run(deep);
-    std::string deepOut = testing::internal::GetCapturedStdout();
+    std::string deepOut = logged.text();
     // Past the depth limit a loop line is skipped with its body; the rest of
     // the file reads on as ordinary lines.
     EXPECT_NE(deepOut.find("LOOP NESTED TOO DEEPLY"), std::string::npos);
@@ -245,9 +246,9 @@ TEST(LevelList, EveryLineIsOneNameTakenWhole)
 TEST(LevelList, AMissingListLeavesNoNames)
 {
     KTLevelReader reader;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     reader.parseFile("no such folder/Level List.txt");
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Unable to open file: "), std::string::npos);
+    EXPECT_NE(logged.text().find("Unable to open file: "), std::string::npos);
     EXPECT_TRUE(reader.fileNames.empty());
 }
 

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "tests/game/level/WorldFixture.h"
 
 #include <string>
@@ -63,9 +64,9 @@ TEST_F(LevelWorld, FrameRunsInOrderAndAnIdQueuedThriceGoesOnce)
     world->queueRemoval(c + 1000);
     world->queueRemoval(b);
     world->queueRemoval(b);
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     world->update();
-    std::string trace = testing::internal::GetCapturedStdout();
+    std::string trace = logged.text();
     EXPECT_EQ(trace, "UPDATING\nUPDATING PARTICLE MANAGER\nFINISHING UPDATING PARTICLE MANAGER\nFINISH UPDATING\n");
 
     EXPECT_EQ(updates, (std::vector<int>{a, b, c}));
@@ -143,7 +144,7 @@ TEST_F(LevelWorld, RemovedObjectsAreFreedWithoutGrowthAndNeverTouchedAfterwards)
     // removed in the last update is still filed there and must still be alive
     // (the sanitizer build reports any read of a freed one).
     const VXVec4 spot(300, 15, 300, 1);
-    testing::internal::CaptureStdout();
+    VXLogCapture quiet;
     int previous = -1;
     int kinds = 0;
     for (int frame = 0; frame < 100000; ++frame) {
@@ -160,7 +161,6 @@ TEST_F(LevelWorld, RemovedObjectsAreFreedWithoutGrowthAndNeverTouchedAfterwards)
             kinds += cell.objects[i]->body->kind == 100 ? 1 : 0;
         }
     }
-    testing::internal::GetCapturedStdout();
     EXPECT_EQ(kinds, 2 * 100000 - 1);
     EXPECT_LE(Probe::live, 2);
     EXPECT_EQ(physics.objects.size(), 2u);
@@ -223,9 +223,9 @@ TEST_F(LevelWorld, FullPoolDropsTheRequestWithAMessage)
     }
     EXPECT_EQ(world->particles.activeCount(), 100);
     int next = world->particles.next;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     world->createExplosion(cellCentre(6, 1, 6), 2.0f, 70);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "DID NOT CREATE EXPLOSION\n");
+    EXPECT_EQ(logged.text(), "DID NOT CREATE EXPLOSION\n");
     EXPECT_EQ(world->particles.next, next);
     for (const KTExplosion& explosion : world->particles.explosions) {
         ASSERT_EQ(explosion.count, 5);
@@ -238,9 +238,9 @@ TEST_F(LevelWorld, DrawWithoutModelsTracesAndSpinsTheSigns)
     world->helpSigns.push_back(sign(45, 15, 45, 20, nullptr));
     world->createExplosion(cellCentre(2, 1, 2), 3.0f, 20);
     float angle = KTLevelWorld::helpSignAngle;
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     world->draw(nullptr, nullptr);
     world->draw(nullptr, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "DRAWING\nFINISH DRAWING\nDRAWING\nFINISH DRAWING\n");
+    EXPECT_EQ(logged.text(), "DRAWING\nFINISH DRAWING\nDRAWING\nFINISH DRAWING\n");
     EXPECT_FLOAT_EQ(KTLevelWorld::helpSignAngle, angle + 0.02f);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/VXLog.h"
 #include "game/effects/KTParticleManager.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTLevelScene.h"
@@ -36,19 +37,20 @@ protected:
         createParticleManager();
         buildDirectionTables();
         setSoundTable(&sounds);
-        testing::internal::CaptureStdout();
-        scene.setUpMenus();
-        scene.setUpPlayState();
-        scene.levelNames.clear();
-        for (int i = 0; i < levels; ++i) {
-            scene.levelNames.push_back(
-                dir.write("level" + std::to_string(i) + ".txt", "Level Level" + std::to_string(i)));
+        {
+            VXLogCapture quiet;
+            scene.setUpMenus();
+            scene.setUpPlayState();
+            scene.levelNames.clear();
+            for (int i = 0; i < levels; ++i) {
+                scene.levelNames.push_back(
+                    dir.write("level" + std::to_string(i) + ".txt", "Level Level" + std::to_string(i)));
+            }
+            scene.createWorlds();
+            scene.setUpPlayer();
+            scene.setUpCamera();
+            scene.setUpPasses();
         }
-        scene.createWorlds();
-        scene.setUpPlayer();
-        scene.setUpCamera();
-        scene.setUpPasses();
-        testing::internal::GetCapturedStdout();
     }
 
     void TearDown() override { setSoundTable(nullptr); }
@@ -60,11 +62,12 @@ protected:
     // the test output.
     void run(int frames)
     {
-        testing::internal::CaptureStdout();
-        for (int i = 0; i < frames; ++i) {
-            scene.update();
+        {
+            VXLogCapture quiet;
+            for (int i = 0; i < frames; ++i) {
+                scene.update();
+            }
         }
-        testing::internal::GetCapturedStdout();
     }
 
     void menuKey(int key) { scene.menuInput->onKeyDown(key); }

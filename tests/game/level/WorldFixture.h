@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/core/VXLog.h"
 #include "game/effects/KTParticleManager.h"
 #include "game//audio/KTSoundTable.h"
 #include "game/level/KTLevelWorld.h"
@@ -87,11 +88,12 @@ protected:
     // Frames with the trace lines kept off the test output.
     void run(int updates)
     {
-        testing::internal::CaptureStdout();
-        for (int i = 0; i < updates; ++i) {
-            world->update();
+        {
+            VXLogCapture quiet;
+            for (int i = 0; i < updates; ++i) {
+                world->update();
+            }
         }
-        testing::internal::GetCapturedStdout();
     }
 };
 

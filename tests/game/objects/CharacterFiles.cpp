@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "tests/game/objects/CharacterFiles.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +35,12 @@ MainCharacterFiles::MainCharacterFiles()
     char previousDirectory[PATH_MAX];
     EXPECT_NE(getcwd(previousDirectory, sizeof previousDirectory), nullptr);
     EXPECT_EQ(chdir(directory.path().c_str()), 0);
-    testing::internal::CaptureStdout();
-    skeletonData.parseFile("hero.vxs");
-    choreographyData.skeleton = &skeletonData;
-    choreographyData.parseFile("hero.vxa");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        skeletonData.parseFile("hero.vxs");
+        choreographyData.skeleton = &skeletonData;
+        choreographyData.parseFile("hero.vxa");
+    }
     EXPECT_EQ(chdir(previousDirectory), 0);
     assets().mainCharacter.skeleton = &skeletonData;
     assets().mainCharacter.choreography = &choreographyData;

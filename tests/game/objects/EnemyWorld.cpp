@@ -1,4 +1,5 @@
 #include "EnemyWorld.h"
+#include "engine/core/VXLog.h"
 
 #include <unistd.h>
 
@@ -98,11 +99,12 @@ EnemyWorldTest::EnemyWorldTest()
         ADD_FAILURE() << "cannot enter " << directory.path();
         return;
     }
-    testing::internal::CaptureStdout();
-    load(assets().fortressEnemy, "Fortress");
-    load(assets().prismaticEnemy, "Prismatic");
-    load(assets().finalBoss, "Boss");
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        load(assets().fortressEnemy, "Fortress");
+        load(assets().prismaticEnemy, "Prismatic");
+        load(assets().finalBoss, "Boss");
+    }
     EXPECT_EQ(chdir(previous), 0);
 }
 

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "tests/game/level/WorldFixture.h"
 
 #include <cmath>
@@ -194,9 +195,10 @@ TEST_F(Missile, NeverBuildsASecondBlockInACellThatHoldsOne)
     // with grey blocks; its missiles start inside the blocks beside it, and
     // are pushed from one into the next.
     TempDir dir;
-    testing::internal::CaptureStdout();
-    world->scriptReader->parseFile(dir.write("shooter.txt", "Create_Player 10 1 0\nCreate_Enemy 16 4 1 shooter"));
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        world->scriptReader->parseFile(dir.write("shooter.txt", "Create_Player 10 1 0\nCreate_Enemy 16 4 1 shooter"));
+    }
     player.physicsObject->position = player.position;
     std::map<std::tuple<int, int, int>, int> cells;
     for (int i = 0; i < 60; ++i) {

@@ -1,3 +1,4 @@
+#include "engine/core/VXLog.h"
 #include "tests/game/level/WorldFixture.h"
 
 #include "engine/math/VXMat4.h"
@@ -22,10 +23,11 @@ protected:
     {
         ASSERT_TRUE(openTestWindow());
         saved = assets();
-        testing::internal::CaptureStdout();
-        initializeLibrary("VXLibrary");
-        cube.parseFile("test.obj");
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            initializeLibrary("VXLibrary");
+            cube.parseFile("test.obj");
+        }
         assets().missileHead = assets().missileTail = &cube;
         assets().acidFragmentHead = assets().acidFragmentTail = &cube;
         assets().shadow = assets().blueAmmo = assets().greenBlock = assets().redBlock = &cube;

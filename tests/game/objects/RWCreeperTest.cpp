@@ -1,4 +1,5 @@
 #include "EnemyWorld.h"
+#include "engine/core/VXLog.h"
 
 #include "engine/model/VXOBJData.h"
 #include "game/audio/KTSoundId.h"
@@ -53,9 +54,10 @@ TEST_F(Creeper, GivesItsModelsBufferBackWhenRespawnedOrFreed)
     EXPECT_EQ(glIsBuffer(first), GL_FALSE) << "the earlier model's buffer";
     EXPECT_EQ(glIsBuffer(second), GL_TRUE);
 
-    testing::internal::CaptureStdout();
-    world->clear();
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        world->clear();
+    }
     run(1);
     EXPECT_FALSE(inWorld(id));
     EXPECT_EQ(glIsBuffer(second), GL_FALSE) << "freed with the creeper";

@@ -9,6 +9,7 @@
 
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
+#include "engine/core/VXLog.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXLibrary.h"
 #include "engine/render/VXTexture.h"
@@ -149,9 +150,9 @@ TEST_F(AssetLoadersTest, ModelsLoadEachFromItsOwnFile)
         directory.write(MODELS[i].file, triangleSoup(static_cast<int>(i) + 1));
     }
     enterOwnDirectory();
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadModels();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     for (size_t i = 0; i < std::size(MODELS); ++i) {
         VXOBJData* model = assets().*MODELS[i].field;
@@ -163,10 +164,10 @@ TEST_F(AssetLoadersTest, ModelsLoadEachFromItsOwnFile)
 
 TEST_F(AssetLoadersTest, TheShippedModelsAndCharactersAllLoad)
 {
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadModels();
     loadCharacterData();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     EXPECT_EQ(output.find("Unable"), std::string::npos) << output;
 
     for (const ModelSlot& slot : MODELS) {
@@ -183,10 +184,10 @@ TEST_F(AssetLoadersTest, TheShippedModelsAndCharactersAllLoad)
 TEST_F(AssetLoadersTest, MissingModelsAndCharactersAreNamedAndLeftEmpty)
 {
     enterOwnDirectory();
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadModels();
     loadCharacterData();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     for (const ModelSlot& slot : MODELS) {
         VXOBJData* model = assets().*slot.field;
@@ -230,9 +231,9 @@ TEST_F(AssetLoadersTest, EachCharacterReadsItsSkeletonAndThenItsChoreography)
         directory.write(folder + "Choreography/rest.vxc", stance);
     }
     enterOwnDirectory();
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadCharacterData();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     for (size_t k = 0; k < std::size(CHARACTERS); ++k) {
         const KTCharacterAssets& character = assets().*CHARACTERS[k].field;
@@ -249,9 +250,9 @@ TEST_F(AssetLoadersTest, EachCharacterReadsItsSkeletonAndThenItsChoreography)
 
 TEST_F(AssetLoadersTest, EveryImageLoadsFromTheGeneratedData)
 {
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadTextures();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
     EXPECT_EQ(output, "");
 
     const KTAssets& shared = assets();
@@ -299,9 +300,9 @@ TEST_F(AssetLoadersTest, PagesThatShareAPictureEachHoldTheirOwnCopy)
 TEST_F(AssetLoadersTest, MissingImagesLeaveEmptyTexturesAndNameTheirFiles)
 {
     enterOwnDirectory();
-    testing::internal::CaptureStdout();
+    VXLogCapture logged;
     loadTextures();
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = logged.text();
 
     const KTAssets& shared = assets();
     ASSERT_NE(shared.hud, nullptr);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/core/VXLog.h"
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTSoundId.h"
 #include "game/level/KTPhysicsObject.h"
@@ -48,9 +49,9 @@ protected:
 
     std::string pressCapturing(int key)
     {
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         levelKey(key);
-        return testing::internal::GetCapturedStdout();
+        return logged.text();
     }
 };
 

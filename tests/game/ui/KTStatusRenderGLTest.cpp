@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/core/VXLog.h"
 #include "engine/render/VXLibrary.h"
 #include "game/level/KTLevelScene.h"
 #include "game/objects/KTMainCharacter.h"
@@ -111,9 +112,10 @@ TEST_F(StatusRenderGL, MenuModeShowsThePageAndTheHighlightOverTheItem)
 
 TEST_F(StatusRenderGL, TheGeneratedTitlePageShowsPixelForPixel)
 {
-    testing::internal::CaptureStdout();
-    textures.installGenerated();
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        textures.installGenerated();
+    }
     const VXTexture& title = *assets().menuPages[10];
     ASSERT_NE(title.name, 0u) << "the generated title page is missing";
     ASSERT_EQ(title.width, 800);

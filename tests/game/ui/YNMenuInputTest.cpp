@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/VXLog.h"
 #include "tests/game/audio/AudioDevice.h"
 #include "tests/game/level/SceneFixture.h"
 
@@ -160,9 +161,10 @@ TEST_F(MenuTest, ReturnOnEveryItemDoesWhatItsPageSays)
         scene.world->scriptReader->levelName.clear();
         showItem(c.page, c.item);
 
-        testing::internal::CaptureStdout();
-        menuKey(Return);
-        testing::internal::GetCapturedStdout();
+        {
+            VXLogCapture quiet;
+            menuKey(Return);
+        }
 
         EXPECT_EQ(scene.loopCode, c.quits ? -1 : 0) << what;
         if (c.plays != None) {
@@ -202,18 +204,20 @@ TEST_F(MenuTest, PauseItemsResumeRestartTheLevelOrRestartTheGame)
     EXPECT_EQ(loadedLevel(), "") << "resume loads nothing";
 
     showItem(6, 1);
-    testing::internal::CaptureStdout();
-    menuKey(Return);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        menuKey(Return);
+    }
     EXPECT_FALSE(scene.menuMode);
     EXPECT_EQ(scene.levelIndex, 2);
     EXPECT_EQ(loadedLevel(), "Level2") << "restart level";
     EXPECT_EQ(scene.player->health, 4);
 
     showItem(6, 2);
-    testing::internal::CaptureStdout();
-    menuKey(Return);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        menuKey(Return);
+    }
     EXPECT_FALSE(scene.menuMode);
     EXPECT_EQ(scene.levelIndex, 0);
     EXPECT_EQ(loadedLevel(), "Level0") << "restart game";
@@ -368,9 +372,10 @@ TEST_F(MenuTest, EscapeDoesNothingBelowTheTopPages)
 TEST_F(MenuTest, QuittingToTheMainPageAndEscapingResumesTheLevel)
 {
     showItem(0, 0);
-    testing::internal::CaptureStdout();
-    menuKey(Return);
-    testing::internal::GetCapturedStdout();
+    {
+        VXLogCapture quiet;
+        menuKey(Return);
+    }
     ASSERT_FALSE(scene.menuMode);
     // In play, Escape opens the pause page; its last item leads to the main page.
     levelKey(KTKey::Escape);
@@ -402,9 +407,9 @@ TEST_F(EmptyListMenuTest, NewGameAndTheLevelPageOnlySayThereAreNoLevels)
     EXPECT_TRUE(scene.levelNames.empty());
     for (int pageId : {0, 1}) {
         showItem(pageId, 0);
-        testing::internal::CaptureStdout();
+        VXLogCapture logged;
         menuKey(Return);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "NO LEVELS IN Data/Level List.txt\n");
+        EXPECT_EQ(logged.text(), "NO LEVELS IN Data/Level List.txt\n");
         EXPECT_TRUE(scene.menuMode);
         EXPECT_FALSE(scene.gameStarted);
         EXPECT_EQ(scene.menuPage, pageId);
