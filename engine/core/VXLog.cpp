@@ -28,7 +28,15 @@ VXLogCapture::VXLogCapture()
 
 VXLogCapture::~VXLogCapture()
 {
-    activeCapture = previous;
+    // Taken out of the chain wherever it stands, so that one ended before a
+    // newer one leaves nothing behind that points at it.
+    VXLogCapture** link = &activeCapture;
+    while (*link != nullptr && *link != this) {
+        link = &(*link)->previous;
+    }
+    if (*link == this) {
+        *link = previous;
+    }
 }
 
 std::string VXLogCapture::text() const

@@ -30,9 +30,7 @@ private:
 };
 
 // While one lives, log lines are collected in it instead of reaching standard
-// output; for tests. Captures nest: the newest one takes the lines, and when
-// it goes the one before it takes them again. Each must go before the one
-// made ahead of it (scoped use does that).
+// output; for tests. Captures nest: the newest one living takes the lines.
 class VXLogCapture {
 public:
     VXLogCapture();

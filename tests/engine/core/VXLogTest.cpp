@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -70,5 +71,19 @@ TEST(VXLog, CapturesTakeTheSameTextInsteadOfStandardOutputTheNewestFirst)
     VXLog() << "released";
     EXPECT_EQ(inner, "Missile Orientation: (0.707107, -1e-07, 2)\n\nLENGTH : 42\n\tSIZE: 1\n");
     EXPECT_EQ(outer, "before\nafter\n");
+    EXPECT_EQ(out.str(), "released\n");
+}
+
+TEST(VXLog, ACaptureEndedBeforeANewerOneLeavesTheNewerOneTakingTheLines)
+{
+    WatchedOutput out;
+    {
+        auto older = std::make_unique<VXLogCapture>();
+        VXLogCapture newer;
+        older.reset();
+        VXLog() << "kept";
+        EXPECT_EQ(newer.text(), "kept\n");
+    }
+    VXLog() << "released";
     EXPECT_EQ(out.str(), "released\n");
 }
