@@ -15,7 +15,6 @@ float poseBlendStep = 0.02f;
 namespace {
 
 const int shadowedLight = 0;
-const int lightCount = 4;
 // Radians (three quarters of pi): the light sees the whole backdrop.
 const float lightFieldOfView = 2.3561945f;
 const float lightNear = 1.0f;
@@ -58,7 +57,7 @@ bool Scene::setUp()
 
     Shadow* shadow = new Shadow(this);
     lights[shadowedLight].createShadowMap(shadowedLight, shadow, shadowBlurSigma, shadowMapSize, shadowMapSize);
-    for (int i = shadowedLight + 1; i < lightCount; ++i) {
+    for (int i = shadowedLight + 1; i < VXShaderProgram::spotLightCount; ++i) {
         lights[i].createShadowMap(i, nullptr, shadowBlurSigma, shadowMapSize, shadowMapSize);
     }
 

@@ -4,10 +4,10 @@
 #include <map>
 
 #include "engine/math/VXVec4.h"
+#include "engine/render/VXShaderProgram.h"
 #include "engine/render/VXSpotLight.h"
 
 class VXInput;
-struct VXShaderProgram;
 struct VXViewState;
 
 // Base of every scene that the run loop drives: set up once, then drawn,
@@ -34,7 +34,7 @@ public:
     VXInput* input;
     // Unset until the derived scene's setUp.
     VXVec4 ambientColour;
-    VXSpotLight lights[4];
+    VXSpotLight lights[VXShaderProgram::spotLightCount];
 };
 
 #endif

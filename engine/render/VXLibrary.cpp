@@ -24,7 +24,7 @@ namespace {
 
 const char* const defaultRenderName = "vx_default_render";
 std::string libraryBase;
-// By light set and shadow set, four bits each.
+// By light set and shadow set, one bit per spot light each.
 VXShaderProgram* defaultRenderVariants[(allSpotLights + 1) * (allSpotLights + 1)] = {};
 
 // Two constants per spot light before the lit program's fragment source:
@@ -32,7 +32,7 @@ VXShaderProgram* defaultRenderVariants[(allSpotLights + 1) * (allSpotLights + 1)
 std::string lightSetDeclarations(int lightSet, int shadowSet)
 {
     std::string text;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < VXShaderProgram::spotLightCount; ++i) {
         const std::string light = "const bool vx_spot_light_" + std::to_string(i);
         text += light + "_enabled = " + ((lightSet & (1 << i)) != 0 ? "true; " : "false; ");
         text += light + "_shadowed = " + ((shadowSet & (1 << i)) != 0 ? "true; " : "false; ");
@@ -42,7 +42,7 @@ std::string lightSetDeclarations(int lightSet, int shadowSet)
 
 int variantIndex(int lightSet, int shadowSet)
 {
-    return (lightSet & allSpotLights) | (shadowSet & allSpotLights) << 4;
+    return (lightSet & allSpotLights) | (shadowSet & allSpotLights) << VXShaderProgram::spotLightCount;
 }
 
 VXShaderProgram* buildProgram(const std::string& base, const std::string& name,

@@ -33,7 +33,7 @@ extern VXShaderProgram* screenRenderProgram;
 // (lights whose map was never drawn: it would find nothing). A light in the
 // set that is off is still skipped by its is_on. Built on first use and
 // kept; both sets of all four give defaultRenderProgram.
-const int allSpotLights = 15;
+const int allSpotLights = (1 << VXShaderProgram::spotLightCount) - 1;
 VXShaderProgram* defaultRenderProgramForLights(int lightSet, int shadowSet = allSpotLights);
 
 extern VXOBJData* cubeBackgroundModel;

@@ -84,7 +84,7 @@ void VXShaderProgram::bindStandardNames()
     diffuseColourLocation = uniformLocation("vx_diffuse_color", -1);
     specularColourLocation = uniformLocation("vx_specular_color", -1);
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < spotLightCount; ++i) {
         const std::string prefix = indexed("vx_spot_light", i);
         VXUniformTable& light = spotLights[i];
         light[VXUniformTable::diffuseColour] = uniformLocation(prefix + ".diffuse_color", -1);

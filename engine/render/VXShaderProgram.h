@@ -13,6 +13,9 @@
 // engine's draw code reads. A name the program lacks has location -1, and GL
 // ignores every upload to -1, so one record serves every program.
 struct VXShaderProgram {
+    // A scene's spot lights: the slots of the programs' vx_spot_light array.
+    static constexpr int spotLightCount = 4;
+
     // Owned; vertex shader first.
     std::vector<VXShader*> shaders;
     GLuint name;
@@ -29,7 +32,7 @@ struct VXShaderProgram {
     GLint specularColourLocation;
     GLint textureInputLocation;
     GLint colourInputLocation;
-    VXUniformTable spotLights[4];
+    VXUniformTable spotLights[spotLightCount];
 
     VXShaderProgram();
     // Frees the shader records; the GL objects stay, as every GL object does.

@@ -44,7 +44,7 @@ void VXSpotLight::setPerspective(float fovy, float zNear, float zFar)
 
 void VXSpotLight::uploadUniforms(const VXShaderProgram& program, VXViewState& viewer)
 {
-    if (index < 0 || index >= 4) {
+    if (index < 0 || index >= VXShaderProgram::spotLightCount) {
         return;
     }
     const VXUniformTable& light = program.spotLights[index];

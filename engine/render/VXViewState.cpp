@@ -19,7 +19,7 @@ void VXViewState::takeProgramLocations(const VXShaderProgram& program)
 void VXViewState::setUniformLocation(const VXShaderProgram& program, int light)
 {
     uniformLocation[changeOfViewProjectionSlot] = -1;
-    if (light >= 0 && light < 4) {
+    if (light >= 0 && light < VXShaderProgram::spotLightCount) {
         uniformLocation[changeOfViewProjectionSlot] =
             program.spotLights[light][VXUniformTable::changeOfViewProjectionMatrix];
     }

@@ -29,10 +29,6 @@ const char* const playlist[KT_PLAYLIST_LENGTH] = {
 // time.
 bool reportedTracks[KT_PLAYLIST_LENGTH] = {};
 
-const int VOLUME_LOW = 32;
-const int VOLUME_MEDIUM = 64;
-const int VOLUME_HIGH = MIX_MAX_VOLUME;
-
 int stepDown(int volume)
 {
     return volume > KT_VOLUME_STEP ? volume - KT_VOLUME_STEP : 0;
@@ -142,30 +138,30 @@ void effectsVolumeUp()
 
 void setVolumePresetLowAll()
 {
-    setAllPreset(VOLUME_LOW);
+    setAllPreset(KT_VOLUME_LOW);
 }
 
 void setVolumePresetLowEffects()
 {
-    setEffectsPreset(VOLUME_LOW);
+    setEffectsPreset(KT_VOLUME_LOW);
 }
 
 void setVolumePresetMediumAll()
 {
-    setAllPreset(VOLUME_MEDIUM);
+    setAllPreset(KT_VOLUME_MEDIUM);
 }
 
 void setVolumePresetMediumEffects()
 {
-    setEffectsPreset(VOLUME_MEDIUM);
+    setEffectsPreset(KT_VOLUME_MEDIUM);
 }
 
 void setVolumePresetHighAll()
 {
-    setAllPreset(VOLUME_HIGH);
+    setAllPreset(KT_VOLUME_HIGH);
 }
 
 void setVolumePresetHighEffects()
 {
-    setEffectsPreset(VOLUME_HIGH);
+    setEffectsPreset(KT_VOLUME_HIGH);
 }

@@ -15,6 +15,10 @@ const int KT_VOLUME_STEP = 10;
 // The step operations stop here, one short of the mixer's maximum, which
 // the high presets do reach.
 const int KT_VOLUME_STEP_CEILING = 127;
+// The three volume presets: the volume pages' low, medium and high items.
+const int KT_VOLUME_LOW = 32;
+const int KT_VOLUME_MEDIUM = 64;
+const int KT_VOLUME_HIGH = MIX_MAX_VOLUME;
 
 // Playlist entry 0..12, as the game writes it (lower-case "data/music/").
 const char* playlistPath(int index);

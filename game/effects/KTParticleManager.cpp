@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/math/VXMat4.h"
+#include "engine/math/VXMath.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXViewState.h"
 #include "game/effects/KTParticleType.h"
@@ -11,8 +12,6 @@
 #include "platform/HostRandom.h"
 
 namespace {
-
-const float Pi = 3.14159265358979f;
 
 float unitRandom()
 {
@@ -62,8 +61,8 @@ void KTParticleManager::startExplosion(KTExplosion* explosion, int count, VXVec4
     KTParticleType* type = assets().particleType;
     for (int i = 0; i < count; ++i) {
         KTParticle& particle = explosion->particles[i];
-        float a = unitRandom() * Pi;
-        float b = unitRandom() * 2.0f * Pi;
+        float a = unitRandom() * VX_PI;
+        float b = unitRandom() * 2.0f * VX_PI;
         float r = unitRandom() * speed;
 
         particle.phase = 0;

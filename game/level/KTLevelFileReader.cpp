@@ -3,6 +3,7 @@
 #include "engine/core/VXLog.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
+#include "game/level/KTGridCell.h"
 
 namespace {
 
@@ -17,13 +18,15 @@ VXCharacterClassTable scriptClasses()
     return table;
 }
 
-// Before the first Height line of the first file: the world's height in cells.
-const int DefaultHeight = 5;
+// Before the first Height line of the first file: the level's height.
+const int DefaultHeight = KT_LEVEL_CELLS_Y;
+// Each file's length and width in cells until it states them.
+const int DefaultExtent = 30;
 
 } // namespace
 
 KTLevelFileReader::KTLevelFileReader()
-    : characterClasses(scriptClasses()), levelWorld(nullptr), length(30), width(30),
+    : characterClasses(scriptClasses()), levelWorld(nullptr), length(DefaultExtent), width(DefaultExtent),
       height(DefaultHeight), counter(0), cursorX(0), cursorY(0), cursorZ(0), loopCount(0),
       loopDepth(0), loopRepetitions(0), loopBodyBytes(0), loopLimitReported(false), skippingLoopBodies(false),
       createdObjects(0), objectLimitReported(false), aiEnemies(0), aiEnemyLimitReported(false)
@@ -37,8 +40,8 @@ void KTLevelFileReader::beginParse(std::string path)
     cursorX = cursorY = cursorZ = 0;
     loopCount = 0;
     counter = 0;
-    length = 30;
-    width = 30;
+    length = DefaultExtent;
+    width = DefaultExtent;
     loopDepth = 0;
     loopRepetitions = 0;
     loopBodyBytes = 0;

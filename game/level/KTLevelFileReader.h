@@ -47,8 +47,8 @@ public:
     void createPickup(int cx, int cy, int cz, const std::string& word);
     void placePlayer(int cx, int cy, int cz, int gray, int destroy, int red);
 
-    // First match: red 0, blue 1, green 2, yellow 3, grey/gray 4, black 5,
-    // goal/white 6, anything else 12 (acid).
+    // The KTBlockType of a colour word, first match: red, blue, green,
+    // yellow, grey/gray, black, goal/white; any other word Acid.
     static int blockTypeOfColour(const std::string& word);
 
     // Guards against scripts that would stall the game: loops nested deeper

@@ -16,7 +16,7 @@ VXShaderProgram* KTLevelRender::program() const
     }
     int lightSet = 0;
     int shadowSet = 0;
-    for (int i = 0; i < KTLevelScene::LightCount; ++i) {
+    for (int i = 0; i < VXShaderProgram::spotLightCount; ++i) {
         const VXSpotLight& light = scene->lights[i];
         lightSet |= light.on ? 1 << i : 0;
         shadowSet |= light.shadowMapDrawn ? 1 << i : 0;

@@ -11,6 +11,7 @@
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTLevelReader.h"
 #include "game/level/KTLevelRender.h"
@@ -29,22 +30,19 @@ namespace {
 
 const char* const LevelListPath = "Data/Level List.txt";
 
-// Level size in 30-unit cells, and the physics box around it.
-const int LevelCellsX = 20;
-const int LevelCellsY = 5;
-const int LevelCellsZ = 20;
+// The physics box around the level.
 const float WorldExtent = 600.0f;
 const float Gravity = -0.3f;
 
-const int StartHealth = 4;
 const int EffectsStepsDown = 6;
 const int MusicStepsDown = 9;
 
-// Camera: the start offset, the zoom step and the band that zoom keeps to.
+// Camera: the start offset, and the held zoom's speed and the band of
+// offset heights within which it moves the camera.
 const VXVec4 StartCameraOffset(0.0f, 300.0f, -250.0f, 1.0f);
 const float ZoomSpeed = 5.0f;
-const float ZoomLowestY = 20.0f;
-const float ZoomHighestY = 550.0f;
+const float HeldZoomLowestY = 20.0f;
+const float HeldZoomHighestY = 550.0f;
 // Each frame the shown angle closes a quarter of its distance to the target.
 const float CameraEasing = 0.25f;
 const float CameraTargetLift = 5.0f;
@@ -52,7 +50,13 @@ const float CameraTargetLift = 5.0f;
 const float LandingHeight = 18.0f;
 
 // Held in this order of ids.
-const int PageOrder[KT_MENU_PAGE_COUNT] = {0, 2, 6, 7, 5, 4, 9, 8, 10, 3, 1, 11, 12, 13, 14, 15, 16, 17};
+const int PageOrder[YNMenuPage::PageCount] = {
+    YNMenuPage::MainPage,          YNMenuPage::SettingsPage,      YNMenuPage::PausePage,
+    YNMenuPage::PauseSettingsPage, YNMenuPage::VolumePage,        YNMenuPage::ControlsPage,
+    YNMenuPage::PauseVolumePage,   YNMenuPage::PauseControlsPage, YNMenuPage::TitlePage,
+    YNMenuPage::DifficultyPage,    YNMenuPage::LevelPage,         YNMenuPage::AllSoundPage,
+    YNMenuPage::MusicPage,         YNMenuPage::EffectsPage,       YNMenuPage::PauseAllSoundPage,
+    YNMenuPage::PauseMusicPage,    YNMenuPage::PauseEffectsPage,  YNMenuPage::CreditsPage};
 
 const float LightFieldOfView = 2.8274333f;
 const float LightNear = 1.0f;
@@ -69,7 +73,7 @@ const float ViewFar = 10000.0f;
 
 VXVec4 zoomStep()
 {
-    return VXVec4(0.0f, 3.0f, -1.75f, 1.0f);
+    return VXVec4(0.0f, KTCameraRig::ZoomStepY, KTCameraRig::ZoomStepZ, 1.0f);
 }
 
 VXQuat turnAboutY(float angle)
@@ -96,7 +100,7 @@ KTLevelScene::KTLevelScene()
       menuMode(true),
       menuInput(nullptr),
       gameStarted(false),
-      menuPage(TitlePage),
+      menuPage(YNMenuPage::TitlePage),
       highlightedItem(0),
       highlightFirst(0.0f, 0.0f, 0.0f, 1.0f),
       highlightSecond(0.0f, 0.0f, 0.0f, 1.0f),
@@ -128,11 +132,11 @@ void KTLevelScene::setUpMenus()
         record = new YNMenuPage();
     }
     menuInput = new YNMenuInput(this, menuPages[8]);
-    menuPage = TitlePage;
-    for (int i = 0; i < KT_MENU_PAGE_COUNT; ++i) {
+    menuPage = YNMenuPage::TitlePage;
+    for (int i = 0; i < YNMenuPage::PageCount; ++i) {
         menuPages[i]->build(PageOrder[i]);
     }
-    menuInput->currentPage = page(TitlePage);
+    menuInput->currentPage = page(YNMenuPage::TitlePage);
 }
 
 void KTLevelScene::setUpPlayState()
@@ -188,7 +192,7 @@ void KTLevelScene::setUpPlayer()
     if (soundTable() != nullptr) {
         soundTable()->listener = player;
     }
-    world->init(physics, LevelCellsX, LevelCellsY, LevelCellsZ, player,
+    world->init(physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, player,
                 levelNames.empty() ? std::string() : levelNames[0]);
     world->insertObject(player);
     player->attachToLevel(physics, world);
@@ -207,12 +211,13 @@ void KTLevelScene::setUpCamera()
 
 void KTLevelScene::setUpLights()
 {
-    for (int i = 0; i < LightCount; ++i) {
+    for (int i = 0; i < VXShaderProgram::spotLightCount; ++i) {
         shadows[i] = new KTLevelShadow(this);
         lights[i].createShadowMap(i, shadows[i], ShadowBlurSigma, ShadowMapSize, ShadowMapSize);
     }
-    const float eyes[LightCount][3] = {{600, 100, 0}, {0, 100, 0}, {600, 100, 600}, {0, 100, 600}};
-    for (int i = 0; i < LightCount; ++i) {
+    const float eyes[VXShaderProgram::spotLightCount][3] = {
+        {600, 100, 0}, {0, 100, 0}, {600, 100, 600}, {0, 100, 600}};
+    for (int i = 0; i < VXShaderProgram::spotLightCount; ++i) {
         VXSpotLight& light = lights[i];
         light.lookAt(eyes[i][0], eyes[i][1], eyes[i][2], 300.0f, 0.0f, 300.0f, 0.0f, 0.0f, 1.0f);
         light.setPerspective(LightFieldOfView, LightNear, LightFar);
@@ -311,8 +316,8 @@ void KTLevelScene::updateMovement()
 
 void KTLevelScene::updateCamera()
 {
-    const bool zoomIn = camera.zoom < 0.0f && camera.offset.y() >= ZoomLowestY;
-    const bool zoomOut = camera.zoom > 0.0f && camera.offset.y() <= ZoomHighestY;
+    const bool zoomIn = camera.zoom < 0.0f && camera.offset.y() >= HeldZoomLowestY;
+    const bool zoomOut = camera.zoom > 0.0f && camera.offset.y() <= HeldZoomHighestY;
     if (zoomIn || zoomOut) {
         VXVec4 step = zoomStep();
         step *= camera.zoom * ZoomSpeed;
@@ -361,7 +366,7 @@ void KTLevelScene::loadLevel()
     }
     // Every caller keeps the index within the list; a stray one is held to it.
     levelIndex = std::clamp(levelIndex, 0, static_cast<int>(levelNames.size()) - 1);
-    player->health = StartHealth;
+    player->health = KTMainCharacter::StartHealth;
     player->greyAmmo = 0;
     player->redAmmo = 0;
     player->destroyAmmo = 0;

@@ -6,9 +6,11 @@
 
 #include "engine/core/VXScene.h"
 #include "engine/math/VXVec4.h"
+#include "engine/render/VXShaderProgram.h"
 #include "game/level/KTCameraRig.h"
 #include "game/level/KTMovementRequest.h"
 #include "game/start/KTAssets.h"
+#include "game/ui/YNMenuPage.h"
 
 struct _Mix_Music;
 typedef struct _Mix_Music Mix_Music;
@@ -21,17 +23,12 @@ class KTMainCharacter;
 class KTPhysicsWorld;
 class KTStatusRender;
 class YNMenuInput;
-struct YNMenuPage;
 
 // The game's one scene. The menus are a mode of it (menu mode, on at start):
 // while they show, the level is frozen behind them. Everything it creates in
 // setUp lives until the program ends.
 class KTLevelScene : public VXScene {
 public:
-    static constexpr int TitlePage = 10;
-    static constexpr int PausePage = 6;
-    static constexpr int LightCount = 4;
-
     int loopCode;
     int lastTrack;
     Mix_Music* music;
@@ -48,9 +45,9 @@ public:
     KTMovementRequest movement;
     KTCameraRig camera;
     VXVec4 initialEyeOffset;
-    // Held in the order of ids 0, 2, 6, 7, 5, 4, 9, 8, 10, 3, 1, 11..17; find
-    // a page by its id with page().
-    YNMenuPage* menuPages[KT_MENU_PAGE_COUNT];
+    // Held in the set-up's order of page ids (PageOrder), not by id: find a
+    // page by its id with page().
+    YNMenuPage* menuPages[YNMenuPage::PageCount];
     bool menuMode;
     YNMenuInput* menuInput;
     bool gameStarted;
@@ -61,7 +58,7 @@ public:
     VXVec4 highlightSecond;
     KTLevelInput* levelInput;
     // Built with the lights; the draw never runs them.
-    KTLevelShadow* shadows[LightCount];
+    KTLevelShadow* shadows[VXShaderProgram::spotLightCount];
 
     KTLevelScene();
     ~KTLevelScene() override;

@@ -7,8 +7,10 @@
 #include "engine/core/VXLog.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTBlock.h"
+#include "game/objects/KTBlockType.h"
 #include "game/objects/KTEnemy.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/objects/KTPickup.h"
@@ -21,10 +23,7 @@
 
 namespace {
 
-const float CellSize = 30.0f;
-const float HalfCell = 15.0f;
-const int GreyBlockType = 4;
-const int ElevatorKind = 2;
+const float HalfCell = KT_CELL_SIZE * 0.5f;
 const int AISpawnFlag = 1;
 
 bool isOneOf(const std::string& word, std::initializer_list<const char*> words)
@@ -159,28 +158,28 @@ const SteppedCommand CreatePlayerSteps{
 int columnTypeOf(const std::string& word)
 {
     if (isOneOf(word, { "redblock", "red" })) {
-        return 0;
+        return KTBlockType::Red;
     }
     if (isOneOf(word, { "blueblock", "blue" })) {
-        return 1;
+        return KTBlockType::Blue;
     }
     if (isOneOf(word, { "greenblock", "green" })) {
-        return 2;
+        return KTBlockType::Green;
     }
     if (isOneOf(word, { "greyblock", "grayblock", "grey" })) {
-        return 4;
+        return KTBlockType::Grey;
     }
     if (isOneOf(word, { "blackblock", "black" })) {
-        return 5;
+        return KTBlockType::Black;
     }
     if (isOneOf(word, { "goalblock", "whiteblock", "goal" })) {
-        return 6;
+        return KTBlockType::Goal;
     }
     if (isOneOf(word, { "acidblock", "acid" })) {
-        return 12;
+        return KTBlockType::Acid;
     }
     if (isOneOf(word, { "targetblock", "target" })) {
-        return 7;
+        return KTBlockType::Target;
     }
     return -1;
 }
@@ -188,12 +187,12 @@ int columnTypeOf(const std::string& word)
 int enemyKindOf(const std::string& word)
 {
     if (isOneOf(word, { "shooter", "shoot", "basic_shooter" })) {
-        return 1;
+        return KTEnemy::Shooter;
     }
     if (isOneOf(word, { "blob", "Blob", "amoeba", "Amoeba", "bacteria", "Bacteria" })) {
-        return 3;
+        return KTEnemy::Blob;
     }
-    return 0;
+    return KTEnemy::Pet;
 }
 
 QMIntelligence* newAIEnemyOf(const std::string& word)
@@ -231,8 +230,8 @@ KTPickup* newPickupOf(const std::string& word)
 // number overflows on the way.
 VXVec4 worldOfCell(int cx, int cy, int cz, float halfX, float halfY, float halfZ)
 {
-    return VXVec4(CellSize * static_cast<float>(cx) + halfX, CellSize * static_cast<float>(cz) + halfY,
-                  CellSize * static_cast<float>(cy) + halfZ, 1.0f);
+    return VXVec4(KT_CELL_SIZE * static_cast<float>(cx) + halfX, KT_CELL_SIZE * static_cast<float>(cz) + halfY,
+                  KT_CELL_SIZE * static_cast<float>(cy) + halfZ, 1.0f);
 }
 
 } // namespace
@@ -240,27 +239,27 @@ VXVec4 worldOfCell(int cx, int cy, int cz, float halfX, float halfY, float halfZ
 int KTLevelFileReader::blockTypeOfColour(const std::string& word)
 {
     if (word == "red") {
-        return 0;
+        return KTBlockType::Red;
     }
     if (word == "blue") {
-        return 1;
+        return KTBlockType::Blue;
     }
     if (word == "green") {
-        return 2;
+        return KTBlockType::Green;
     }
     if (word == "yellow") {
-        return 3;
+        return KTBlockType::Yellow;
     }
     if (word == "grey" || word == "gray") {
-        return 4;
+        return KTBlockType::Grey;
     }
     if (word == "black") {
-        return 5;
+        return KTBlockType::Black;
     }
     if (word == "goal" || word == "white") {
-        return 6;
+        return KTBlockType::Goal;
     }
-    return 12;
+    return KTBlockType::Acid;
 }
 
 bool KTLevelFileReader::belowLimit(int count, int limit, bool& reported, const char* message) const
@@ -347,10 +346,11 @@ bool KTLevelFileReader::runCreatingCommand(const std::string& command, VXTokeniz
         v.number[1] = cursorY;
         v.number[2] = cursorZ;
         v.word[3] = "wraithblade";
+        // The roaming rectangle: the whole level.
         v.number[4] = 0;
         v.number[5] = 0;
-        v.number[6] = 20;
-        v.number[7] = 20;
+        v.number[6] = KT_LEVEL_CELLS_X;
+        v.number[7] = KT_LEVEL_CELLS_Z;
         readSteps(*this, tokenizer, CreateAISteps, v);
         createAIEnemy(v.number[0], v.number[1], v.number[2], v.word[3], v.number[4], v.number[5], v.number[6],
                       v.number[7]);
@@ -481,18 +481,18 @@ void KTLevelFileReader::addWalls()
             if (creationRefused()) {
                 return;
             }
-            createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), GreyBlockType);
+            createBlock(static_cast<int>(cx), 0, static_cast<int>(cz), KTBlockType::Grey);
             if (width > 1) {
-                createBlock(static_cast<int>(cx), width - 1, static_cast<int>(cz), GreyBlockType);
+                createBlock(static_cast<int>(cx), width - 1, static_cast<int>(cz), KTBlockType::Grey);
             }
         }
         for (long long cy = 1; cy < static_cast<long long>(width) - 1; ++cy) {
             if (creationRefused()) {
                 return;
             }
-            createBlock(0, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
+            createBlock(0, static_cast<int>(cy), static_cast<int>(cz), KTBlockType::Grey);
             if (length > 1) {
-                createBlock(length - 1, static_cast<int>(cy), static_cast<int>(cz), GreyBlockType);
+                createBlock(length - 1, static_cast<int>(cy), static_cast<int>(cz), KTBlockType::Grey);
             }
         }
     }
@@ -510,7 +510,8 @@ void KTLevelFileReader::addHelpSign(VXTokenizer& tokenizer)
     }
     // The lookup enters a name it does not know, with no image.
     VXTexture* image = assets().helpImages[name];
-    levelWorld->helpSigns.push_back(KTHelpSign(VXVec4(CellSize * a, CellSize * c, CellSize * b, 1.0f), image, r));
+    levelWorld->helpSigns.push_back(
+        KTHelpSign(VXVec4(KT_CELL_SIZE * a, KT_CELL_SIZE * c, KT_CELL_SIZE * b, 1.0f), image, r));
     VXLog() << "READ FILE " << name;
 }
 
@@ -545,7 +546,7 @@ void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
     elevator->home = elevator->position;
     elevator->topCell = topCz;
     levelWorld->insertObject(elevator);
-    elevator->initBody(levelWorld, levelWorld->player, ElevatorKind, levelWorld->physics);
+    elevator->initBody(levelWorld, levelWorld->player, KTEnemy::Elevator, levelWorld->physics);
 }
 
 void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,

@@ -7,6 +7,7 @@
 #include "engine/math/VXQuat.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXViewState.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTEnemy.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const float CellSize = 30.0f;
 // The chain pass runs when the counter has reached this, every 11th update.
 const int ChainInterval = 10;
 const float ExplosionScaleDecay = 0.985f;
@@ -192,7 +192,7 @@ void KTLevelWorld::drawFloor(VXViewState* view, VXShaderProgram* program)
     for (int i = 0; i < tilesX; ++i) {
         for (int k = 0; k < tilesZ; ++k) {
             view->stack.push();
-            view->stack.translate(VXVec4(i * CellSize, 0.0f, k * CellSize, 1.0f));
+            view->stack.translate(VXVec4(i * KT_CELL_SIZE, 0.0f, k * KT_CELL_SIZE, 1.0f));
             view->uploadModelViewProjection();
             view->uploadModelView();
             tile->draw(program);

@@ -9,6 +9,7 @@
 #include "engine/math/VXVec4.h"
 #include "game/effects/KTParticleManager.h"
 #include "game/level/KTColumnIndex.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTHelpSign.h"
 
 class KTEnemy;
@@ -29,12 +30,12 @@ struct VXViewState;
 // name them.
 class KTLevelWorld {
 public:
-    static constexpr int PathGridSide = 20;
-    // Two grids of PathGridSide x PathGridSide bytes: occupied, then visited.
-    static constexpr int PathGridBytes = 2 * PathGridSide * PathGridSide;
+    // Two grids of a byte per cell of the level's floor: occupied, then
+    // visited.
+    static constexpr int PathGridBytes = 2 * KT_LEVEL_CELLS_X * KT_LEVEL_CELLS_Z;
 
     int nextId;
-    // Level size in 30-unit cells.
+    // Level size in cells.
     int sizeX;
     int sizeY;
     int sizeZ;

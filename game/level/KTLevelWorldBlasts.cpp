@@ -12,7 +12,6 @@
 
 namespace {
 
-const int PlayerHurtCooldown = 60;
 const float ChainExplosionSpeed = 6.0f;
 const int ChainExplosionCount = 10;
 
@@ -82,7 +81,7 @@ void KTLevelWorld::blastCell(std::vector<int>& queue, VXVec4 position, int dx, i
             character->health -= 1;
             playSoundAt(KTSoundId::PlayerPain, character->position);
             character->playPainAnimation();
-            character->hurtCooldown = PlayerHurtCooldown;
+            character->hurtCooldown = KTMainCharacter::PainFrames;
             if (character->health <= 0) {
                 character->die();
             }

@@ -348,7 +348,7 @@ void goalIsReached(KTLevelWorld&, const Contact&, const Pair& p)
 }
 
 // In the order they are tried; the first that names the pair of kinds
-// decides. Kinds 2, 3, 22 and 108 have no rule.
+// decides. PetOrShooter, Elevator, AcidFragment and PurpleBlock have no rule.
 const Rule rules[] = {
     {{K::DestroyMissile}, {K::BlueBlock}, false, destroyMissileBreaksBlock},
     {{K::DestroyMissile}, {K::RedBlock}, false, destroyMissileBreaksBlock},

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "engine/math/VXPenetration3D.h"
+#include "game/level/KTGridCell.h"
 
 namespace {
 
-const float CellSize = 30.0f;
 const float FloorRestitution = -0.5f;
 const float SeparationMargin = 0.0001f;
 const float VelocityRestitution = 0.5f;
@@ -47,7 +47,7 @@ void KTPhysicsWorld::init(const KTWorldBox& worldBox, const VXVec4& gravityVecto
     worldMin = worldBox.lower;
     worldMax = worldBox.upper;
     gravity = gravityVector;
-    grid.init(worldBox, CellSize);
+    grid.init(worldBox, KT_CELL_SIZE);
 }
 
 KTPhysicsObject* KTPhysicsWorld::addObject(const VXVec4& position, KTPhysicsBody* body)

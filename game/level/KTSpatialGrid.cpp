@@ -55,7 +55,7 @@ int clampIndex(int index, int cells)
 } // namespace
 
 KTSpatialGrid::KTSpatialGrid()
-    : cellSize(30.0f),
+    : cellSize(KT_CELL_SIZE),
       cellsX(0),
       cellsY(0),
       cellsZ(0),

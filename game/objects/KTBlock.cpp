@@ -2,12 +2,13 @@
 
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTBlockMissile.h"
+#include "game/objects/KTBlockType.h"
+#include "game/objects/KTMissileType.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/start/KTAssets.h"
 
 namespace {
 
-const int AcidFragmentType = 13;
 const float FragmentOffsetX = 50.0f;
 const float FragmentOffsetY = -50.0f;
 const float FragmentOffsetZ = 80.0f;
@@ -15,7 +16,7 @@ const float FragmentOffsetZ = 80.0f;
 } // namespace
 
 KTBlock::KTBlock()
-    : blockType(0), hitPoints(1), destroyed(false)
+    : blockType(KTBlockType::Red), hitPoints(1), destroyed(false)
 {
 }
 
@@ -46,7 +47,7 @@ void KTBlock::spawnBlockMissileAt(VXVec4 d)
         return;
     }
     KTBlockMissile* fragment = new KTBlockMissile();
-    fragment->missileType = AcidFragmentType;
+    fragment->missileType = KTMissileType::AcidFragment;
     fragment->position = VXVec4(position.x() + d.x() * FragmentOffsetX, position.y() + d.y() * FragmentOffsetY,
                                 position.z() + d.z() * FragmentOffsetZ, 1.0f);
     // The direction stands in the quaternion; the attachment turns z by it.
@@ -62,22 +63,22 @@ VXOBJData* KTBlock::modelOfType(int type)
 {
     KTAssets& shared = assets();
     switch (type) {
-    case 0:
-    case 10:
+    case KTBlockType::Red:
+    case KTBlockType::AnubisRed:
         return shared.redBlock;
-    case 1:
+    case KTBlockType::Blue:
         return shared.blueBlock;
-    case 2:
+    case KTBlockType::Green:
         return shared.greenBlock;
-    case 3:
+    case KTBlockType::Yellow:
         return shared.yellowBlock;
-    case 5:
+    case KTBlockType::Black:
         return shared.blackBlock;
-    case 6:
+    case KTBlockType::Goal:
         return shared.goalBlock;
-    case 11:
+    case KTBlockType::Purple:
         return shared.purpleBlock;
-    case 12:
+    case KTBlockType::Acid:
         return shared.acidBlock;
     default:
         return shared.defaultBlock;

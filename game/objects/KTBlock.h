@@ -8,6 +8,7 @@ class VXOBJData;
 // One static coloured cube of 30 units, centred in its grid cell.
 class KTBlock : public KTGameObject {
 public:
+    // A KTBlockType.
     int blockType;
     // The block breaks at 0 or below.
     int hitPoints;

@@ -4,10 +4,12 @@
 #include "engine/render/VXViewState.h"
 #include "game/audio/KTSoundId.h"
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTBlock.h"
+#include "game/objects/KTMissileType.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/start/KTAssets.h"
 
@@ -21,9 +23,6 @@ const float Range = 1000.0f;
 // border.
 const int BuildAge = 2;
 const float BuildMinX = 14.0f;
-const int DestroyType = 9;
-const int AcidFragmentType = 13;
-const int CellScanLimit = 100;
 
 // Whether a standing block already fills the cell that a block built at
 // `position` would take. A missile pushed from one block into the next can
@@ -45,7 +44,7 @@ bool cellHoldsBlock(const KTLevelWorld& world, const VXVec4& position)
 } // namespace
 
 KTBlockMissile::KTBlockMissile()
-    : spin(0.0f), alive(false), missileType(1), previousPosition(0.0f, 0.0f, 0.0f, 1.0f), age(0)
+    : spin(0.0f), alive(false), missileType(KTMissileType::Grey), previousPosition(0.0f, 0.0f, 0.0f, 1.0f), age(0)
 {
 }
 
@@ -106,7 +105,8 @@ void KTBlockMissile::update()
         if (physicsWorld != nullptr && physicsObject != nullptr) {
             for (int i = 0;; ++i) {
                 KTGridCell& cell = physicsWorld->grid.cellAtPosition(position, 0, 0, 0);
-                const int count = cell.objects.size() < CellScanLimit ? cell.objects.size() : CellScanLimit;
+                const int count =
+                    cell.objects.size() < KTGridCell::Capacity ? cell.objects.size() : KTGridCell::Capacity;
                 if (i >= count) {
                     break;
                 }
@@ -115,12 +115,13 @@ void KTBlockMissile::update()
                 }
             }
         }
-        if (position.x() > BuildMinX && age > BuildAge && missileType != DestroyType && world != nullptr
+        if (position.x() > BuildMinX && age > BuildAge && missileType != KTMissileType::Destroy && world != nullptr
             && !cellHoldsBlock(*world, position)) {
             playSoundAt(KTSoundId::BlockCreate, position);
             KTBlock* block = new KTBlock();
             block->position = position;
             world->insertObject(block);
+            // The block type of the missile type's own number.
             block->setUp(world->physics, missileType, world);
         }
         const int sound = hitSoundOfKind(body.kind);
@@ -145,7 +146,7 @@ void KTBlockMissile::draw(VXViewState* view, VXShaderProgram* program)
         return;
     }
     KTAssets& shared = assets();
-    const bool fragment = missileType == AcidFragmentType;
+    const bool fragment = missileType == KTMissileType::AcidFragment;
     VXOBJData* head = fragment ? shared.acidFragmentHead : shared.missileHead;
     VXOBJData* tail = fragment ? shared.acidFragmentTail : shared.missileTail;
 

@@ -11,7 +11,7 @@ public:
     // Radians about the flight axis, +0.05 per update.
     float spin;
     bool alive;
-    // Set by the creator before attachment.
+    // A KTMissileType, set by the creator before attachment.
     int missileType;
     VXVec4 previousPosition;
     // Updates since attachment.

@@ -2,26 +2,26 @@
 
 #include <cmath>
 
+#include "engine/math/VXMath.h"
 #include "game/audio/KTSoundId.h"
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTBlockMissile.h"
+#include "game/objects/KTMissileType.h"
 #include "game/objects/KTPhysicsKind.h"
 #include "game/start/KTAssets.h"
 
 namespace {
 
-const float CellSize = 30.0f;
 const float HalfBox = 15.0f;
-const float Pi = 3.1415927f;
 const int StartFireCooldown = 200;
 const int RefireCooldown = 20;
 const int IdleJumpTimer = -5;
 const int IdleHops = -5;
 const int CounterLimit = 100000;
-const int ShooterMissileType = 4;
 
 // Shooter: squared distances.
 const float ShooterLevelDistance = 2000.0f;
@@ -57,9 +57,6 @@ const float CelebrationReset = 5000.0f;
 const float ArriveBelow = 15.0f;
 const float ArriveAbove = -5.0f;
 const float PullDivisor = 30.0f;
-
-const float SettleSpeed = 0.3f;
-const float SettleDivisor = 50.0f;
 
 struct KindSounds {
     int hop;
@@ -180,11 +177,11 @@ void KTEnemy::updateShooter(const VXVec4& t)
             // In line along x: a quarter turn toward the target. The general
             // rule would add a half turn to atan's infinite quotient here and
             // face away from it.
-            a = t.x() > 0.0f ? Pi * 0.5f : -Pi * 0.5f;
+            a = t.x() > 0.0f ? VX_PI * 0.5f : -VX_PI * 0.5f;
         } else {
             a = std::atan(t.x() / t.z());
             if (t.z() < 0.0f) {
-                a += Pi;
+                a += VX_PI;
             }
         }
         orientation = VXQuat::fromAngleAxis(a, 0.0f, 1.0f, 0.0f);
@@ -204,7 +201,7 @@ bool KTEnemy::updateElevator(const VXVec4& t, float h, VXVec4& impulse)
     p.x() = home.x();
     p.z() = home.z();
     const bool riding = h < RiderReach && t.y() > RiderAbove;
-    const float top = topCell * CellSize + CellSize * 0.5f;
+    const float top = topCell * KT_CELL_SIZE + KT_CELL_SIZE * 0.5f;
     if (riding && p.y() > top + 2.0f) {
         p.y() = top + 7.0f;
         return false;
@@ -306,7 +303,7 @@ void KTEnemy::fireMissile()
         return;
     }
     KTBlockMissile* missile = new KTBlockMissile();
-    missile->missileType = ShooterMissileType;
+    missile->missileType = KTMissileType::Shooter;
     missile->position = position + orientation.rotate(VXVec4(0.0f, -5.0f, 20.0f, 1.0f));
     missile->position.w() = 1.0f;
     missile->orientation = orientation;

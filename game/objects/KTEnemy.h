@@ -43,7 +43,7 @@ public:
     void draw(VXViewState* view, VXShaderProgram* program) override;
 
     void centreOnCell();
-    // One missile of type 4, 20 ahead and 5 below the centre.
+    // One KTMissileType::Shooter missile, 20 ahead and 5 below the centre.
     void fireMissile();
 
     static VXOBJData* modelOfKind(int enemyKind);

@@ -4,6 +4,7 @@
 
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXViewState.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 int bodyIdCounter = 0;
 
-const float CellSize = 30.0f;
 const float GroundHeight = 0.01f;
 const float BoundLow = 16.0f;
 const float BoundHigh = 584.0f;
@@ -19,7 +19,7 @@ const float BoundHigh = 584.0f;
 float cellCentre(float p)
 {
     // std::trunc rather than an int cast: same result in range, defined beyond.
-    return std::trunc(p / CellSize) * CellSize + CellSize * 0.5f;
+    return std::trunc(p / KT_CELL_SIZE) * KT_CELL_SIZE + KT_CELL_SIZE * 0.5f;
 }
 
 } // namespace

@@ -16,6 +16,11 @@ struct KTPhysicsObject;
 // The level world frees the objects it removes, through this class.
 class KTGameObject {
 public:
+    // Settling on the grid: a body slower than SettleSpeed across the ground
+    // is pulled toward its cell's centre by (centre - position) / SettleDivisor.
+    static constexpr float SettleSpeed = 0.3f;
+    static constexpr float SettleDivisor = 50.0f;
+
     KTLevelWorld* world;
     KTPhysicsWorld* physicsWorld;
     // Holds the authoritative position and the velocity.

@@ -8,6 +8,7 @@
 #include "engine/render/VXViewState.h"
 #include "game/audio/KTSoundId.h"
 #include "game/audio/KTSoundTable.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/objects/KTPhysicsKind.h"
@@ -15,17 +16,11 @@
 
 namespace {
 
-const int StartHealth = 4;
-const int PainFrames = 60;
 const int DeathFrames = 150;
-const float CellSize = 30.0f;
-const float SettleSpeed = 0.3f;
-const float SettleDivisor = 50.0f;
 const float ShadowSpinStep = 0.01f;
 // The shadow lies this far above the top face of the block below.
 const float ShadowLift = 2.0f;
 const float ShadowProbeFloor = 10.0f;
-const int ShadowScanLimit = 100;
 // Far more probes than the world has layers; only a position far outside the
 // level would need more, and it must not stall the frame.
 const int ShadowProbeLimit = 1000;
@@ -312,8 +307,8 @@ void KTMainCharacter::settleOnCell()
         return;
     }
     // Above the lowest layer the character only settles onto something.
-    if (centre.y() >= CellSize && physicsWorld != nullptr) {
-        const VXVec4 below(centre.x(), centre.y() - CellSize, centre.z(), 1.0f);
+    if (centre.y() >= KT_CELL_SIZE && physicsWorld != nullptr) {
+        const VXVec4 below(centre.x(), centre.y() - KT_CELL_SIZE, centre.z(), 1.0f);
         if (physicsWorld->grid.cellAtPosition(below, 0, 0, 0).objects.size() == 0) {
             return;
         }
@@ -326,14 +321,15 @@ void KTMainCharacter::settleOnCell()
 VXVec4 KTMainCharacter::shadowPosition() const
 {
     VXVec4 p = position;
-    p.y() = std::floor(p.y() / CellSize) * CellSize - (CellSize - ShadowLift);
+    p.y() = std::floor(p.y() / KT_CELL_SIZE) * KT_CELL_SIZE - (KT_CELL_SIZE - ShadowLift);
     if (physicsWorld == nullptr) {
-        p.y() += CellSize;
+        p.y() += KT_CELL_SIZE;
         return p;
     }
     for (int probe = 0; probe < ShadowProbeLimit; ++probe) {
         KTGridCell& cell = physicsWorld->grid.cellAtPosition(p, 0, 0, 0);
-        const int count = cell.objects.size() < ShadowScanLimit ? cell.objects.size() : ShadowScanLimit;
+        const int count =
+            cell.objects.size() < KTGridCell::Capacity ? cell.objects.size() : KTGridCell::Capacity;
         bool found = false;
         for (int i = 0; i < count; ++i) {
             if (castsShadowOn(cell.objects[i]->body->kind)) {
@@ -343,9 +339,9 @@ VXVec4 KTMainCharacter::shadowPosition() const
         if (found || !(p.y() > ShadowProbeFloor)) {
             break;
         }
-        p.y() -= CellSize;
+        p.y() -= KT_CELL_SIZE;
     }
-    p.y() += CellSize;
+    p.y() += KT_CELL_SIZE;
     return p;
 }
 

@@ -44,6 +44,13 @@ public:
     // The choreography's names of the stances, by Stance.
     static const char* const stanceNames[StanceCount];
 
+    // Hearts at attachment and at every level load: a full heart.
+    static constexpr int StartHealth = 4;
+    // Updates of invulnerability after a hit.
+    static constexpr int PainFrames = 60;
+    // Each ammunition counter holds at most this many missiles.
+    static constexpr int MaxAmmo = 999;
+
     // Built at attachment, owned; null while the character assets are not
     // loaded (then nothing animates or draws).
     VXSkeleton* skeleton;
@@ -55,7 +62,7 @@ public:
     bool goalReached;
     // Set by the first die; the level load clears it.
     bool dead;
-    // Hearts: 4 at attachment; the HUD clamps what it shows.
+    // Hearts: StartHealth at attachment; the HUD clamps what it shows.
     int health;
     // Updates until the restart request; -1 when idle.
     int deathTimer;
@@ -64,8 +71,8 @@ public:
     // The same counter under the name the blasts and collision responses
     // use for it.
     int& hurtCooldown;
-    // Ammunition of the grey (type 1), red (type 0) and destroy (type 9)
-    // missiles, 0..999 through pickups and keys.
+    // Ammunition of the KTMissileType::Grey, Red and Destroy missiles,
+    // 0..MaxAmmo through pickups and keys.
     int greyAmmo;
     int redAmmo;
     int destroyAmmo;

@@ -9,7 +9,7 @@
 #include "game/objects/KTGameObject.h"
 
 static_assert(sizeof(KTPathGrids) == KTLevelWorld::PathGridBytes, "the path maps fill the world's scratch buffer");
-static_assert(KT_PATH_GRID_SIZE == KTLevelWorld::PathGridSide, "one grid size for the maps and the buffer");
+static_assert(KT_PATH_GRID_SIZE == KT_LEVEL_CELLS_Z, "square maps: as many cells along z as along x");
 
 void KTPathGrids::clear()
 {

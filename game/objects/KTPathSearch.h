@@ -2,14 +2,15 @@
 #define GAME_OBJECTS_KTPATHSEARCH_H
 
 #include "engine/math/VXVec4.h"
+#include "game/level/KTGridCell.h"
 
 class KTColumnIndex;
 class KTGameObject;
 
-// Enemies move on the 20 x 20 horizontal grid of 30-unit cells. The level
-// world owns one scratch buffer of two byte maps, shared by every search.
-const int KT_PATH_GRID_SIZE = 20;
-const float KT_CELL_SIZE = 30.0f;
+// Enemies move on the level's horizontal grid of cells, as many along z as
+// along x. The level world owns one scratch buffer of two byte maps, shared
+// by every search.
+const int KT_PATH_GRID_SIZE = KT_LEVEL_CELLS_X;
 
 struct KTPathGrids {
     unsigned char occupied[KT_PATH_GRID_SIZE][KT_PATH_GRID_SIZE];
@@ -38,8 +39,9 @@ const int MinusX = 3;
 const int PlusX = 4;
 }
 
-// floor(coordinate / 30) clamped to 0..19: positions outside the level map to
-// the border cells, so no search leaves the maps.
+// floor(coordinate / KT_CELL_SIZE) clamped to 0..KT_PATH_GRID_SIZE - 1:
+// positions outside the level map to the border cells, so no search leaves
+// the maps.
 int pathCellOf(float coordinate);
 
 // Whether a cell is taken, asked by a search when it first reaches the cell.

@@ -1,26 +1,29 @@
 #include "game/objects/KTPhysicsKind.h"
 
+#include "game/objects/KTBlockType.h"
+#include "game/objects/KTMissileType.h"
+
 namespace KTPhysicsKind {
 
 int ofBlockType(int blockType)
 {
     switch (blockType) {
-    case 0:
-    case 10:
+    case KTBlockType::Red:
+    case KTBlockType::AnubisRed:
         return RedBlock;
-    case 1:
+    case KTBlockType::Blue:
         return BlueBlock;
-    case 2:
+    case KTBlockType::Green:
         return GreenBlock;
-    case 3:
+    case KTBlockType::Yellow:
         return YellowBlock;
-    case 5:
+    case KTBlockType::Black:
         return BlackBlock;
-    case 6:
+    case KTBlockType::Goal:
         return GoalBlock;
-    case 11:
+    case KTBlockType::Purple:
         return PurpleBlock;
-    case 12:
+    case KTBlockType::Acid:
         return AcidBlock;
     default:
         return PlainBlock;
@@ -30,14 +33,14 @@ int ofBlockType(int blockType)
 int ofMissileType(int missileType)
 {
     switch (missileType) {
-    case 9:
+    case KTMissileType::Destroy:
         return DestroyMissile;
-    case 0:
-    case 10:
+    case KTMissileType::Red:
+    case KTMissileType::Anubis:
         return RedMissile;
-    case 12:
+    case KTMissileType::Reaper:
         return ReaperMissile;
-    case 13:
+    case KTMissileType::AcidFragment:
         return AcidFragment;
     default:
         return GreyMissile;

@@ -9,7 +9,6 @@ namespace {
 const float HalfBox = 15.0f;
 const float SpinStep = 0.01f;
 const int AmmoPerPickup = 20;
-const int AmmoLimit = 999;
 
 } // namespace
 
@@ -28,12 +27,12 @@ void KTPickup::attachToLevel(KTPhysicsWorld* physics, KTLevelWorld* level)
 
 bool KTPickup::refill(int& counter)
 {
-    if (counter >= AmmoLimit) {
+    if (counter >= KTMainCharacter::MaxAmmo) {
         return false;
     }
     counter += AmmoPerPickup;
-    if (counter > AmmoLimit) {
-        counter = AmmoLimit;
+    if (counter > KTMainCharacter::MaxAmmo) {
+        counter = KTMainCharacter::MaxAmmo;
     }
     if (counter < 0) {
         counter = 0;

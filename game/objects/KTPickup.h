@@ -11,12 +11,14 @@ class VXOBJData;
 class KTPickup : public KTGameObject {
 public:
     void attachToLevel(KTPhysicsWorld* physicsWorld, KTLevelWorld* world) override;
-    // False, changing nothing, when the counter is already full (999); what
-    // becomes of the pickup is the caller's decision.
+    // False, changing nothing, when the counter is already full
+    // (KTMainCharacter::MaxAmmo); what becomes of the pickup is the caller's
+    // decision.
     virtual bool giveTo(KTMainCharacter* character) = 0;
 
 protected:
-    // Counter += 20, held to 0..999; false when it was 999 or more.
+    // Counter += 20, held to 0..KTMainCharacter::MaxAmmo; false when it was
+    // that full or more.
     static bool refill(int& counter);
     // Turns the spin by one step and draws `model` turned by it.
     void drawSpinning(float& spinAngle, VXOBJData* model, VXViewState* view, VXShaderProgram* program);

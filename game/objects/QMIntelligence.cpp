@@ -19,7 +19,6 @@ const float ArrivalDistance = 31.0f;
 // Both x and z this far apart or more: not lined up for an attack.
 const float AlignmentDistance = 15.0f;
 const int DestinationTries = 3;
-const float CentringDivisor = 50.0f;
 const int GrowlInterval = 500;
 // The sight test's rounding moves its answer by far less than this share of
 // the distance to the target.
@@ -141,7 +140,7 @@ void QMIntelligence::centreOnCell()
     // Truncation: positions in a level are never negative.
     VXVec4 c(std::trunc(position.x() / KT_CELL_SIZE) * KT_CELL_SIZE + KT_CELL_SIZE * 0.5f, position.y(),
              std::trunc(position.z() / KT_CELL_SIZE) * KT_CELL_SIZE + KT_CELL_SIZE * 0.5f, 1.0f);
-    applyImpulse(scaled(c - physicsObject->position, 1.0f / CentringDivisor));
+    applyImpulse(scaled(c - physicsObject->position, 1.0f / SettleDivisor));
 }
 
 void QMIntelligence::sense()

@@ -1,6 +1,7 @@
 #include "game/objects/RWAnubis.h"
 
 #include "game/audio/KTSoundId.h"
+#include "game/objects/KTMissileType.h"
 #include "game/objects/KTPhysicsKind.h"
 
 namespace {
@@ -11,7 +12,7 @@ const RWShooterTraits AnubisTraits = {
     0.1f,  // walk speed
     0.15f, // run speed
     250.0f,
-    10, // red missiles
+    KTMissileType::Anubis,
     KTSoundId::AnubisSight,
     KTSoundId::AnubisActive,
     KTSoundId::AnubisShot,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/audio/KTSoundId.h"
+#include "game/objects/KTMissileType.h"
 #include "game/objects/KTPhysicsKind.h"
 
 namespace {
@@ -13,7 +14,7 @@ const RWShooterTraits ReaperTraits = {
     0.1f,  // walk speed
     0.04f, // run speed, also used while wandering
     250.0f,
-    12, // acid missiles
+    KTMissileType::Reaper,
     KTSoundId::ReaperSight,
     KTSoundId::ReaperActive,
     KTSoundId::ReaperAttackMissile,

@@ -10,7 +10,7 @@ struct RWShooterTraits {
     float walkSpeed;
     float runSpeed;
     float sightRange;
-    // Block missile type of its shots.
+    // The KTMissileType of its shots.
     int missileType;
     int sightSound;
     int activeSound;

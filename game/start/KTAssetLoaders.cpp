@@ -11,10 +11,10 @@
 
 namespace {
 
-const double QUARTER_TURN = 0.78539816339744831;  // pi / 4
+const double EIGHTH_TURN = 0.78539816339744831;  // pi / 4
 const float STEP_LENGTH = 0.5f;
 
-const char* const menuPageImages[KT_MENU_PAGE_COUNT] = {
+const char* const menuPageImages[YNMenuPage::PageCount] = {
     "main",           "main_levels",     "main_settings",   "difficulty",      "controls",        "volume",
     "pause",          "pause_settings",  "controls",        "volume",          "MenuStart",       "volume_controls",
     "volume_controls", "volume_controls", "volume_controls", "volume_controls", "volume_controls", "credits",
@@ -90,12 +90,12 @@ void loadModels()
 
 void buildDirectionTables()
 {
-    // Quarter turns about +y; turning left (dx -1) is positive, and straight
+    // Eighth turns about +y; turning left (dx -1) is positive, and straight
     // ahead (dz +1) is angle 0.
     struct Facing {
         int dx;
         int dz;
-        int quarterTurns;
+        int eighthTurns;
     };
     const Facing facings[KT_DIRECTION_COUNT] = {
         {0, 1, 0},  {-1, 1, 1},  {-1, 0, 2}, {-1, -1, 3}, {0, -1, 4},
@@ -104,7 +104,7 @@ void buildDirectionTables()
     KTAssets& shared = assets();
     for (const Facing& facing : facings) {
         const int index = directionIndex(facing.dx, facing.dz);
-        const float angle = static_cast<float>(facing.quarterTurns * QUARTER_TURN);
+        const float angle = static_cast<float>(facing.eighthTurns * EIGHTH_TURN);
         shared.facingAngles[index] = angle;
         shared.directions[index] =
             VXVec4(STEP_LENGTH * std::sin(angle), 0.0f, STEP_LENGTH * std::cos(angle), 1.0f);
@@ -131,7 +131,7 @@ void loadTextures()
         shared.hearts[i] = image(std::string("Data\\Status\\Health\\") + heartNames[i] + ".png");
     }
     // Pages that share a picture each load their own copy.
-    for (int page = 0; page < KT_MENU_PAGE_COUNT; ++page) {
+    for (int page = 0; page < YNMenuPage::PageCount; ++page) {
         shared.menuPages[page] = image(std::string("Data\\Status\\Main_menu\\") + menuPageImages[page] + ".png");
     }
     shared.highlight = image("Data\\Status\\Main_menu\\highlight.png");
@@ -142,7 +142,7 @@ void loadTextures()
 
 const char* menuPageImageName(int page)
 {
-    if (page < 0 || page >= KT_MENU_PAGE_COUNT) {
+    if (page < 0 || page >= YNMenuPage::PageCount) {
         return "";
     }
     return menuPageImages[page];

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/math/VXVec4.h"
+#include "game/ui/YNMenuPage.h"
 
 class VXOBJData;
 struct VXTexture;
@@ -20,7 +21,6 @@ struct KTCharacterAssets {
 
 const int KT_DIGIT_COUNT = 10;
 const int KT_HEART_COUNT = 4;
-const int KT_MENU_PAGE_COUNT = 18;
 // Movement requests (dx, dz), each -1..1, index dx * 3 + dz + 4.
 const int KT_DIRECTION_COUNT = 9;
 
@@ -63,7 +63,7 @@ struct KTAssets {
     VXTexture* hud = nullptr;
     VXTexture* digits[KT_DIGIT_COUNT] = {};
     VXTexture* hearts[KT_HEART_COUNT] = {};
-    VXTexture* menuPages[KT_MENU_PAGE_COUNT] = {};
+    VXTexture* menuPages[YNMenuPage::PageCount] = {};
     VXTexture* highlight = nullptr;
     std::map<std::string, VXTexture*> helpImages;
 

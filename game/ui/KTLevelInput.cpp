@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "engine/core/VXLog.h"
+#include "engine/math/VXMath.h"
 #include "engine/math/VXQuat.h"
 #include "game/audio/KTMusic.h"
 #include "game/audio/KTSoundId.h"
@@ -18,22 +19,23 @@
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTBlockMissile.h"
 #include "game/objects/KTMainCharacter.h"
+#include "game/objects/KTMissileType.h"
 #include "game/ui/YNMenuInput.h"
 #include "game/ui/YNMenuPage.h"
 
 namespace {
 
-const float QuarterTurn = 1.5707964f;
+const float QuarterTurn = VX_PI / 2.0f;
 // Jump: a full impulse from the ground or low down, a third more from the
 // lowest layer.
 const float JumpImpulse = 7.9f;
 const float LowJumpImpulse = 2.6333334f;
 const float JumpHeight = 30.0f;
 const float LowJumpHeight = 15.0f;
-// The zoom keys move the camera offset one step, within about 50..500 in y.
-const float ZoomLowestY = 50.0f;
-const float ZoomHighestY = 500.0f;
-const int MaxAmmo = 999;
+// Each press of a zoom key moves the camera offset one step, taken only from
+// a height above KeyZoomLowestY (in) or below KeyZoomHighestY (out).
+const float KeyZoomLowestY = 50.0f;
+const float KeyZoomHighestY = 500.0f;
 // In the order of KTLevelInput::counted.
 const int CountedKeys[] = {KTKey::Up, KTKey::Down, KTKey::Right, KTKey::Left, KTKey::W, KTKey::S};
 const int WalkKeys[] = {KTKey::RightShift, KTKey::LeftShift, KTKey::RightCtrl, KTKey::LeftCtrl};
@@ -51,11 +53,11 @@ int countedSlot(int key)
 int fireSoundOf(int type)
 {
     switch (type) {
-    case KTLevelInput::RedMissile:
+    case KTMissileType::Red:
         return KTSoundId::PlayerFireRedMissile;
-    case KTLevelInput::GreyMissile:
+    case KTMissileType::Grey:
         return KTSoundId::PlayerFireBlueMissile;
-    case KTLevelInput::DestroyMissile:
+    case KTMissileType::Destroy:
         return KTSoundId::PlayerFireDestroyMissile;
     default:
         return -1;
@@ -105,17 +107,17 @@ void KTLevelInput::onKeyDown(int key)
     case KTKey::Return:
     case KTKey::Z:
         if (player != nullptr) {
-            fireFrom(player->greyAmmo, GreyMissile);
+            fireFrom(player->greyAmmo, KTMissileType::Grey);
         }
         break;
     case KTKey::X:
         if (player != nullptr) {
-            fireFrom(player->destroyAmmo, DestroyMissile);
+            fireFrom(player->destroyAmmo, KTMissileType::Destroy);
         }
         break;
     case KTKey::C:
         if (player != nullptr) {
-            fireFrom(player->redAmmo, RedMissile);
+            fireFrom(player->redAmmo, KTMissileType::Red);
         }
         break;
     case KTKey::A:
@@ -226,9 +228,9 @@ void KTLevelInput::zoom(int key, float sign)
     if (countPress(key)) {
         camera.zoom += sign;
     }
-    const bool room = sign < 0.0f ? camera.offset.y() > ZoomLowestY : camera.offset.y() < ZoomHighestY;
+    const bool room = sign < 0.0f ? camera.offset.y() > KeyZoomLowestY : camera.offset.y() < KeyZoomHighestY;
     if (room) {
-        VXVec4 step(0.0f, 3.0f, -1.75f, 1.0f);
+        VXVec4 step(0.0f, KTCameraRig::ZoomStepY, KTCameraRig::ZoomStepZ, 1.0f);
         step *= sign;
         camera.offset += step;
     }
@@ -303,7 +305,7 @@ void KTLevelInput::fireFrom(int& counter, int type)
     }
     fireMissile(type, scene);
     player->playAttackAnimation();
-    counter = std::clamp(counter - 1, 0, MaxAmmo);
+    counter = std::clamp(counter - 1, 0, KTMainCharacter::MaxAmmo);
 }
 
 void KTLevelInput::fireMissile(int type, KTLevelScene* owner)

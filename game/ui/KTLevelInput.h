@@ -11,11 +11,6 @@ struct KTMovementRequest;
 // volumes, Escape pauses, F5/F6/F12 change level. Keys are SDL 1.2 symbols.
 class KTLevelInput : public VXInput {
 public:
-    // Missile types fired by the keys.
-    static constexpr int RedMissile = 0;
-    static constexpr int GreyMissile = 1;
-    static constexpr int DestroyMissile = 9;
-
     // Neither is owned.
     KTLevelScene* scene;
     KTMovementRequest* movement;
@@ -26,8 +21,8 @@ public:
     void onKeyDown(int key) override;
     void onQuit() override;
 
-    // One missile of `type` 25 units ahead of the player, in its facing;
-    // nothing while the player is dead.
+    // One missile of `type` (a KTMissileType) 25 units ahead of the player,
+    // in its facing; nothing while the player is dead.
     void fireMissile(int type, KTLevelScene* scene);
 
     // Play resumes from the menus, which had the keyboard meanwhile: the

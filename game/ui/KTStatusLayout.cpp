@@ -6,6 +6,7 @@
 #include "game/level/KTLevelScene.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssets.h"
+#include "game/ui/YNMenuPage.h"
 
 namespace {
 
@@ -19,7 +20,6 @@ const float HeartHalfWidth = 0.1f;
 const float HeartHalfHeight = 0.1333333f;
 const float HeartPulseWidth = 0.01f;
 const float HeartPulseHeight = 0.013333334f;
-const int FullHealth = 4;
 
 const VXVec4 White(1.0f, 1.0f, 1.0f, 1.0f);
 
@@ -91,13 +91,13 @@ void KTStatusLayout::drawMenu(const VXShaderProgram& program)
 {
     const int page = scene->menuPage;
     VXScreenRect& image = rects[MenuPageRect];
-    image.setImage(page >= 0 && page < KT_MENU_PAGE_COUNT ? assets().menuPages[page] : nullptr, White);
+    image.setImage(page >= 0 && page < YNMenuPage::PageCount ? assets().menuPages[page] : nullptr, White);
     image.setCorners(corner(-1.0f, -1.0f), corner(1.0f, 1.0f));
     image.draw(program);
 
     VXScreenRect& highlight = rects[HighlightRect];
     highlight.setCorners(scene->highlightFirst, scene->highlightSecond);
-    if (page != KTLevelScene::TitlePage) {
+    if (page != YNMenuPage::TitlePage) {
         highlight.draw(program);
     }
 }
@@ -123,7 +123,7 @@ void KTStatusLayout::drawPlay(const VXShaderProgram& program)
 void KTStatusLayout::updateHeart(int health)
 {
     // The heart beats faster and harder as health falls.
-    const float f = health / static_cast<float>(FullHealth);
+    const float f = health / static_cast<float>(KTMainCharacter::StartHealth);
     heartSpeed = 0.25f * (1.0f - f) + 0.05f * f;
     heartPhase += heartSpeed;
     heartAmplitude = 4.0f * (1.0f - f) + 0.5f * f;

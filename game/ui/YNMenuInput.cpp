@@ -12,11 +12,11 @@
 namespace {
 
 // The three volume levels of the volume pages' first three items.
-const int MusicLevels[] = {32, 64, 128};
-void (*const AllSoundPresets[])() = {setVolumePresetLowAll, setVolumePresetMediumAll, setVolumePresetHighAll};
-void (*const EffectsPresets[])() = {setVolumePresetLowEffects, setVolumePresetMediumEffects,
-                                    setVolumePresetHighEffects};
-const int VolumeLevelCount = 3;
+const int MusicLevels[YNMenuPage::VolumeLevelCount] = {KT_VOLUME_LOW, KT_VOLUME_MEDIUM, KT_VOLUME_HIGH};
+void (*const AllSoundPresets[YNMenuPage::VolumeLevelCount])() = {
+    setVolumePresetLowAll, setVolumePresetMediumAll, setVolumePresetHighAll};
+void (*const EffectsPresets[YNMenuPage::VolumeLevelCount])() = {
+    setVolumePresetLowEffects, setVolumePresetMediumEffects, setVolumePresetHighEffects};
 
 } // namespace
 
@@ -82,7 +82,7 @@ void YNMenuInput::up(YNMenuPage& page)
         const int highest = std::clamp(scene->highestLevel, 0, YNMenuPage::LevelCount - 1);
         if (item == YNMenuPage::LevelBackItem) {
             item = highest;
-        } else if (item == 0) {
+        } else if (item == YNMenuPage::FirstLevelItem) {
             item = YNMenuPage::LevelBackItem;
         } else {
             item -= 1;
@@ -99,7 +99,7 @@ void YNMenuInput::down(YNMenuPage& page)
     if (page.id == YNMenuPage::LevelPage) {
         const int highest = std::clamp(scene->highestLevel, 0, YNMenuPage::LevelCount - 1);
         if (item == YNMenuPage::LevelBackItem) {
-            item = 0;
+            item = YNMenuPage::FirstLevelItem;
         } else if (item >= highest) {
             item = YNMenuPage::LevelBackItem;
         } else {
@@ -147,9 +147,9 @@ void YNMenuInput::activate(YNMenuPage& page)
     }
     switch (page.id) {
     case YNMenuPage::MainPage:
-        if (item == 0) {
+        if (item == YNMenuPage::NewGameItem) {
             play(0);
-        } else if (item == 4) {
+        } else if (item == YNMenuPage::QuitItem) {
             scene->loopCode = -1;
         } else {
             enterTarget(page);
@@ -163,7 +163,7 @@ void YNMenuInput::activate(YNMenuPage& page)
         }
         break;
     case YNMenuPage::DifficultyPage:
-        if (item < 4) {
+        if (item < YNMenuPage::DifficultyCount) {
             // The page stays, showing and acting on its own items.
             scene->difficulty = item;
         } else {
@@ -171,14 +171,14 @@ void YNMenuInput::activate(YNMenuPage& page)
         }
         break;
     case YNMenuPage::PausePage:
-        if (item == 0) {
+        if (item == YNMenuPage::ResumeItem) {
             scene->menuMode = false;
-        } else if (item == 1) {
+        } else if (item == YNMenuPage::RestartLevelItem) {
             if (scene->hasLevels()) {
                 scene->loadLevel();
                 scene->menuMode = false;
             }
-        } else if (item == 2) {
+        } else if (item == YNMenuPage::RestartGameItem) {
             if (scene->hasLevels()) {
                 scene->levelIndex = 0;
                 scene->loadLevel();
@@ -190,7 +190,7 @@ void YNMenuInput::activate(YNMenuPage& page)
         break;
     case YNMenuPage::AllSoundPage:
     case YNMenuPage::PauseAllSoundPage:
-        if (item < VolumeLevelCount) {
+        if (item < YNMenuPage::VolumeLevelCount) {
             AllSoundPresets[item]();
         } else {
             enterTarget(page);
@@ -198,7 +198,7 @@ void YNMenuInput::activate(YNMenuPage& page)
         break;
     case YNMenuPage::MusicPage:
     case YNMenuPage::PauseMusicPage:
-        if (item < VolumeLevelCount) {
+        if (item < YNMenuPage::VolumeLevelCount) {
             Mix_VolumeMusic(MusicLevels[item]);
         } else {
             enterTarget(page);
@@ -206,7 +206,7 @@ void YNMenuInput::activate(YNMenuPage& page)
         break;
     case YNMenuPage::EffectsPage:
     case YNMenuPage::PauseEffectsPage:
-        if (item < VolumeLevelCount) {
+        if (item < YNMenuPage::VolumeLevelCount) {
             EffectsPresets[item]();
         } else {
             enterTarget(page);

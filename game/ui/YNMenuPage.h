@@ -29,9 +29,23 @@ struct YNMenuPage {
     static constexpr int PauseEffectsPage = 16;
     static constexpr int CreditsPage = 17;
     static constexpr int PageCount = 18;
-    // The level page: 32 levels, then the back item.
+
+    // Items that act rather than lead to a page. The main page: a new game
+    // and quitting.
+    static constexpr int NewGameItem = 0;
+    static constexpr int QuitItem = 4;
+    // The level page: 32 levels, item i playing level i, then the back item.
     static constexpr int LevelCount = 32;
+    static constexpr int FirstLevelItem = 0;
     static constexpr int LevelBackItem = 32;
+    // The difficulty page: one item per difficulty, then the back item.
+    static constexpr int DifficultyCount = 4;
+    // The pause page.
+    static constexpr int ResumeItem = 0;
+    static constexpr int RestartLevelItem = 1;
+    static constexpr int RestartGameItem = 2;
+    // The six volume level pages: low, medium and high, then the back item.
+    static constexpr int VolumeLevelCount = 3;
 
     // 0..17, also the index of the page's image.
     int id;

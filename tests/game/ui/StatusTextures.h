@@ -40,7 +40,7 @@ public:
             solid(hearts[i], heartRed(i), 255, 255, 255);
             assets().hearts[i] = &hearts[i];
         }
-        for (int p = 0; p < KT_MENU_PAGE_COUNT; ++p) {
+        for (int p = 0; p < YNMenuPage::PageCount; ++p) {
             solid(pages[p], pageRed(p), 40, 80, 255);
             assets().menuPages[p] = &pages[p];
         }
@@ -53,7 +53,7 @@ public:
 
     VXTexture digits[KT_DIGIT_COUNT];
     VXTexture hearts[KT_HEART_COUNT];
-    VXTexture pages[KT_MENU_PAGE_COUNT];
+    VXTexture pages[YNMenuPage::PageCount];
     VXTexture highlight;
 
 private:
