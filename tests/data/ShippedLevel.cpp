@@ -8,6 +8,7 @@
 #include "engine/core/VXLog.h"
 #include "engine/text/VXTokenizer.h"
 #include "game/effects/KTParticleManager.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelFileReader.h"
 #include "game/level/KTLevelReader.h"
 #include "game/objects/KTGameObject.h"
@@ -108,7 +109,7 @@ ShippedLevel::ShippedLevel(const std::string& path)
 {
     createParticleManager();
     physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(WorldSide, WorldSide, WorldSide, 1)}, VXVec4(0, -0.3f, 0, 1));
-    world->init(&physics, 20, 5, 20, &player, path);
+    world->init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, path);
     // Body ids are program-wide; the world's ids start where they stand.
     world->nextId = KTGameObject::takeNextBodyId() + 1;
     player.position = VXVec4(-1000, -1000, -1000, 1);
