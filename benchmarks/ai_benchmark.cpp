@@ -23,11 +23,13 @@
 
 #include "engine/math/VXVec4.h"
 #include "game/effects/KTParticleManager.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/level/KTWorldBox.h"
 #include "game/objects/KTBlock.h"
+#include "game/objects/KTBlockType.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/objects/QMZealot.h"
 #include "game/objects/RWAnubis.h"
@@ -52,8 +54,6 @@ const int TowerRow = 15;
 const int TowerLayers = 18;
 const int EnemiesPerType = 4;
 const int BlockCount = 400;
-const int GreyBlock = 4;
-const float Cell = 30.0f;
 
 struct Frames {
     std::vector<double> microseconds;
@@ -65,7 +65,8 @@ struct Frames {
 
 VXVec4 centre(int cx, int cy, int cz)
 {
-    return VXVec4(cx * Cell + Cell / 2, cy * Cell + Cell / 2, cz * Cell + Cell / 2, 1.0f);
+    const float half = KT_CELL_SIZE / 2;
+    return VXVec4(cx * KT_CELL_SIZE + half, cy * KT_CELL_SIZE + half, cz * KT_CELL_SIZE + half, 1.0f);
 }
 
 // Ground-floor walls across x = 3, 7, 11, 15 with a three-cell gap at
@@ -77,7 +78,7 @@ std::vector<VXVec4> mazeBlocks()
     std::vector<VXVec4> ground;
     const int walls[] = {3, 7, 11, 15};
     for (int w = 0; w < 4; ++w) {
-        for (int z = 0; z < 20; ++z) {
+        for (int z = 0; z < KT_LEVEL_CELLS_Z; ++z) {
             const bool gap = (w % 2 == 0) ? z >= 17 : z <= 2;
             if (!gap) {
                 ground.push_back(centre(walls[w], 0, z));
@@ -97,7 +98,7 @@ std::vector<VXVec4> mazeBlocks()
             if (static_cast<int>(all.size()) == BlockCount) {
                 break;
             }
-            all.push_back(VXVec4(p.x(), p.y() + layer * Cell, p.z(), 1.0f));
+            all.push_back(VXVec4(p.x(), p.y() + layer * KT_CELL_SIZE, p.z(), 1.0f));
         }
     }
     return all;
@@ -109,7 +110,7 @@ void addEnemy(KTLevelWorld& world, KTPhysicsWorld& physics, KTMainCharacter& pla
     Enemy* enemy = new Enemy();
     enemy->position = p;
     world.insertObject(enemy);
-    enemy->spawn(&physics, &world, &player, 1, 0, 0, 19, 19);
+    enemy->spawn(&physics, &world, &player, 1, 0, 0, KT_LEVEL_CELLS_X - 1, KT_LEVEL_CELLS_Z - 1);
     // Every enemy has heard the player: it roams the whole level until it
     // sees it, instead of idling behind a wall.
     enemy->state = QMState::Alerted;
@@ -176,7 +177,7 @@ struct Level {
         box.lower = VXVec4(0.0f, 0.0f, 0.0f, 1.0f);
         box.upper = VXVec4(600.0f, 600.0f, 600.0f, 1.0f);
         physics.init(box, VXVec4(0.0f, -0.3f, 0.0f, 1.0f));
-        world.init(&physics, 20, 5, 20, &player, "ai benchmark");
+        world.init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, "ai benchmark");
         player.position = start;
         world.insertObject(&player);
         player.attachToLevel(&physics, &world);
@@ -188,7 +189,7 @@ struct Level {
             KTBlock* block = new KTBlock();
             block->position = p;
             world.insertObject(block);
-            block->setUp(&physics, GreyBlock, &world);
+            block->setUp(&physics, KTBlockType::Grey, &world);
         }
     }
 };
@@ -217,7 +218,8 @@ Frames run()
         addEnemy<RWAnubis>(world, physics, player, centre(x, 0, 7));
         addEnemy<RWReaper>(world, physics, player, centre(x, 2, 11));
         addEnemy<RWCreeper>(world, physics, player, centre(x, 0, 16));
-        addEnemy<RWColossus>(world, physics, player, VXVec4(17 * Cell + Cell / 2, 45.0f, (2 + i * 5) * Cell, 1.0f));
+        addEnemy<RWColossus>(world, physics, player,
+                             VXVec4(17 * KT_CELL_SIZE + KT_CELL_SIZE / 2, 45.0f, (2 + i * 5) * KT_CELL_SIZE, 1.0f));
     }
 
     Frames frames;
@@ -253,20 +255,20 @@ std::vector<VXVec4> crowdBlocks(bool tower)
 {
     std::vector<VXVec4> all;
     for (int layer = 0; layer < 5; ++layer) {
-        for (int x = 0; x < 20; ++x) {
+        for (int x = 0; x < KT_LEVEL_CELLS_X; ++x) {
             all.push_back(centre(x, layer, WallRow));
         }
         int pillars = 0;
         for (int z : {3, 7, 10}) {
-            for (int x = 1; x < 20 && pillars < 20; x += 3, ++pillars) {
+            for (int x = 1; x < KT_LEVEL_CELLS_X && pillars < 20; x += 3, ++pillars) {
                 all.push_back(centre(x, layer, z));
             }
         }
     }
     if (tower) {
         for (int layer = 0; layer < TowerLayers; ++layer) {
-            for (int z = TowerRow; z < 20; ++z) {
-                for (int x = 0; x < 20; ++x) {
+            for (int z = TowerRow; z < KT_LEVEL_CELLS_Z; ++z) {
+                for (int x = 0; x < KT_LEVEL_CELLS_X; ++x) {
                     all.push_back(centre(x, layer, z));
                 }
             }
@@ -301,11 +303,11 @@ void runCrowd(bool withEnemies, bool tower, CrowdResult& result)
     // Every other free cell of the enemies' part, away from the player's
     // corner; leaping enemies and shooters in turn.
     for (int z = 1; z < WallRow && withEnemies; ++z) {
-        for (int x = 0; x < 20 && enemies < CrowdEnemies; ++x) {
+        for (int x = 0; x < KT_LEVEL_CELLS_X && enemies < CrowdEnemies; ++x) {
             if ((x + z) % 2 != 0 || isPillar(x, z) || (x < 4 && z < 4)) {
                 continue;
             }
-            const VXVec4 p(x * Cell + Cell / 2, Cell / 2, z * Cell, 1.0f);
+            const VXVec4 p(x * KT_CELL_SIZE + KT_CELL_SIZE / 2, KT_CELL_SIZE / 2, z * KT_CELL_SIZE, 1.0f);
             if (enemies % 2 == 0) {
                 addEnemy<QMZealot>(world, level.physics, level.player, p);
             } else {

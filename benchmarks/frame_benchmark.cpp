@@ -25,11 +25,13 @@
 #include "engine/render/VXShaderProgram.h"
 #include "engine/render/VXVertexBuffer.h"
 #include "game/effects/KTParticleManager.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelRender.h"
 #include "game/level/KTLevelScene.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/objects/KTBlock.h"
+#include "game/objects/KTBlockType.h"
 #include "game/objects/KTMainCharacter.h"
 #include "game/start/KTAssetLoaders.h"
 #include "game/start/KTAssets.h"
@@ -39,9 +41,6 @@ namespace {
 
 const int WarmUpFrames = 30;
 int MeasuredFrames = 300;
-const int CellsX = 20;
-const int CellsY = 5;
-const int CellsZ = 20;
 
 struct Figures {
     double median;
@@ -115,12 +114,14 @@ void play(KTLevelScene& scene, int level)
 void fillLevel(KTLevelScene& scene)
 {
     scene.world->clear();
-    const int types[] = {0, 1, 2, 4, 5};
-    for (int x = 0; x < CellsX; ++x) {
-        for (int y = 0; y < CellsY; ++y) {
-            for (int z = 0; z < CellsZ; ++z) {
+    const int types[] = {KTBlockType::Red, KTBlockType::Blue, KTBlockType::Green, KTBlockType::Grey,
+                         KTBlockType::Black};
+    for (int x = 0; x < KT_LEVEL_CELLS_X; ++x) {
+        for (int y = 0; y < KT_LEVEL_CELLS_Y; ++y) {
+            for (int z = 0; z < KT_LEVEL_CELLS_Z; ++z) {
                 KTBlock* block = new KTBlock();
-                block->position = VXVec4(x * 30.0f + 15, y * 30.0f + 15, z * 30.0f + 15, 1);
+                block->position = VXVec4(x * KT_CELL_SIZE + KT_CELL_SIZE / 2, y * KT_CELL_SIZE + KT_CELL_SIZE / 2,
+                                         z * KT_CELL_SIZE + KT_CELL_SIZE / 2, 1);
                 scene.world->insertObject(block);
                 block->setUp(scene.physics, types[(x + y + z) % 5], scene.world);
             }
@@ -146,7 +147,7 @@ public:
         }
         for (int i = 0; i < world.sizeX; ++i) {
             for (int k = 0; k < world.sizeZ; ++k) {
-                append(assets().defaultTile, VXVec4(i * 30.0f, 0, k * 30.0f, 1));
+                append(assets().defaultTile, VXVec4(i * KT_CELL_SIZE, 0, k * KT_CELL_SIZE, 1));
             }
         }
         const int count = static_cast<int>(positions.size() / 3);

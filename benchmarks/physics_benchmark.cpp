@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "engine/math/VXVec4.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTPhysicsBody.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/level/KTWorldBox.h"
+#include "game/objects/KTPhysicsKind.h"
 
 namespace {
 
@@ -56,22 +58,23 @@ Result run(int cellsX, int cellsY, int cellsZ, int fallingBodies)
     for (int x = 0; x < cellsX; ++x) {
         for (int y = 0; y < cellsY; ++y) {
             for (int z = 0; z < cellsZ; ++z) {
-                bodies.push_back(cube(15.0f, 0.0f, false, 100, id++));
-                physics.addObject(VXVec4(x * 30.0f + 15.0f, y * 30.0f + 15.0f, z * 30.0f + 15.0f, 1.0f),
+                bodies.push_back(cube(KT_CELL_SIZE / 2, 0.0f, false, KTPhysicsKind::PlainBlock, id++));
+                physics.addObject(VXVec4(x * KT_CELL_SIZE + KT_CELL_SIZE / 2, y * KT_CELL_SIZE + KT_CELL_SIZE / 2,
+                                         z * KT_CELL_SIZE + KT_CELL_SIZE / 2, 1.0f),
                                   &bodies.back());
             }
         }
     }
     unsigned state = 12345u;
-    const float top = cellsY * 30.0f;
+    const float top = cellsY * KT_CELL_SIZE;
     for (int i = 0; i < fallingBodies; ++i) {
         // Columns spread over the level, several bodies per column so that they land on each other.
         int column = i % 10;
         int level = i / 10;
-        float x = (column % 5) * 30.0f * (cellsX / 5) + 45.0f + jitter(state);
-        float z = (column / 5) * 30.0f * (cellsZ / 2) + 45.0f + jitter(state);
+        float x = (column % 5) * KT_CELL_SIZE * (cellsX / 5) + 45.0f + jitter(state);
+        float z = (column / 5) * KT_CELL_SIZE * (cellsZ / 2) + 45.0f + jitter(state);
         float y = top + 60.0f + level * 40.0f;
-        bodies.push_back(cube(12.0f, 1.0f, true, 1000, id++));
+        bodies.push_back(cube(12.0f, 1.0f, true, KTPhysicsKind::Player, id++));
         physics.addObject(VXVec4(x, y, z, 1.0f), &bodies.back());
     }
 
@@ -101,9 +104,9 @@ void report(const char* name, int blocks, int falling, const Result& result)
 
 int main()
 {
-    Result full = run(20, 5, 20, 50);
+    Result full = run(KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, 50);
     report("full level", 2000, 50, full);
-    Result half = run(20, 5, 10, 25);
+    Result half = run(KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z / 2, 25);
     report("half level", 1000, 25, half);
     std::printf("full / half: %.2f\n", full.meanMicroseconds / half.meanMicroseconds);
     // The row of the performance table (scripts/bench.sh).

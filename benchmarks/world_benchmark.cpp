@@ -16,13 +16,16 @@
 
 #include "engine/math/VXVec4.h"
 #include "game/effects/KTParticleManager.h"
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/level/KTPhysicsObject.h"
 #include "game/level/KTPhysicsWorld.h"
 #include "game/level/KTWorldBox.h"
 #include "game/objects/KTBlock.h"
+#include "game/objects/KTBlockType.h"
 #include "game/objects/KTGameObject.h"
 #include "game/objects/KTMainCharacter.h"
+#include "game/objects/KTPhysicsKind.h"
 #include "platform/HostRandom.h"
 
 namespace {
@@ -69,8 +72,6 @@ const int WarmUpUpdates = 100;
 const int MeasuredUpdates = 3000;
 const int MovingBodies = 50;
 const int RunningExplosions = 20;
-const int BlockRedType = 0;
-const int BlockDefaultType = 4;
 
 FILE* report = nullptr;
 
@@ -85,7 +86,7 @@ public:
         body.boxMin = VXVec4(-10, -10, -10, 1);
         body.boxMax = VXVec4(10, 10, 10, 1);
         body.inverseMass = 1.0f;
-        body.kind = 2;
+        body.kind = KTPhysicsKind::PetOrShooter;
         body.collides = true;
         body.falls = true;
         attachBody(physics, level);
@@ -113,7 +114,7 @@ struct Level {
     Level()
     {
         physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(600, 600, 600, 1)}, VXVec4(0, -0.3f, 0, 1));
-        world.init(&physics, 20, 5, 20, &player, "benchmark");
+        world.init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, "benchmark");
         world.nextId = KTGameObject::takeNextBodyId() + 1;
         player.position = VXVec4(555, 300, 555, 1);
         world.insertObject(&player);
@@ -123,7 +124,8 @@ struct Level {
     KTBlock* block(int cx, int cy, int cz, int type)
     {
         KTBlock* b = new KTBlock();
-        b->position = VXVec4(cx * 30.0f + 15, cy * 30.0f + 15, cz * 30.0f + 15, 1);
+        b->position = VXVec4(cx * KT_CELL_SIZE + KT_CELL_SIZE / 2, cy * KT_CELL_SIZE + KT_CELL_SIZE / 2,
+                             cz * KT_CELL_SIZE + KT_CELL_SIZE / 2, 1);
         world.insertObject(b);
         b->setUp(&physics, type, &world);
         return b;
@@ -162,7 +164,7 @@ Figures fullLevel()
     for (int x = 0; x < 20; ++x) {
         for (int y = 0; y < 5; ++y) {
             for (int z = 0; z < 20; ++z) {
-                level.block(x, y, z, BlockDefaultType);
+                level.block(x, y, z, KTBlockType::Grey);
             }
         }
     }
@@ -197,12 +199,14 @@ Figures burnCube(Level& level, int& burnUpdates, int& burnt)
     for (int x = 0; x < 10; ++x) {
         for (int y = 0; y < 5; ++y) {
             for (int z = 0; z < 10; ++z) {
-                level.block(x + 5, y, z + 5, BlockRedType);
+                level.block(x + 5, y, z + 5, KTBlockType::Red);
             }
         }
     }
     level.world.update();
-    level.world.blastAround(level.world.chainQueue, VXVec4(5 * 30.0f + 15, 15, 5 * 30.0f + 15, 1), true);
+    const float half = KT_CELL_SIZE / 2;
+    level.world.blastAround(level.world.chainQueue, VXVec4(5 * KT_CELL_SIZE + half, half, 5 * KT_CELL_SIZE + half, 1),
+                            true);
     std::vector<double> micros;
     micros.reserve(2000);
     long allocations = 0;

@@ -3,16 +3,17 @@
 #include "engine/animation/VXPose.h"
 #include "engine/animation/VXVXSSkeletonData.h"
 #include "engine/core/VXLog.h"
+#include "engine/math/VXMath.h"
 #include "engine/text/VXCharacterClasses.h"
 #include "engine/text/VXTextConversions.h"
 #include "engine/text/VXTokenizer.h"
 
 namespace {
 
-// Degrees to radians with the float pi, computed in double.
+// Degrees to radians, computed in double.
 float radians(float degrees)
 {
-    return static_cast<float>(degrees * 3.1415927 / 180.0);
+    return static_cast<float>(degrees * VX_PI_EIGHT_DIGITS / 180.0);
 }
 
 } // namespace

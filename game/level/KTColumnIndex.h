@@ -7,16 +7,18 @@
 #include <vector>
 
 #include "engine/math/VXVec4.h"
+#include "game/level/KTGridCell.h"
 #include "game/objects/KTPathSearch.h"
 
 class KTGameObject;
 
-// The level's objects filed by the column of the 20 x 20 grid of 30-unit
-// cells that their position lies in (positions beyond the level in the border
-// columns, as the path search counts them), each column sorted by height. The
-// enemies find through it the objects near their line of sight and in the
-// cells their path searches reach, at a cost that depends on what lies there
-// rather than on the size of the level.
+// The level's objects filed by the column of the level's grid of cells
+// (KT_LEVEL_CELLS_X by KT_LEVEL_CELLS_Z, KT_CELL_SIZE units each) that their
+// position lies in (positions beyond the level in the border columns, as the
+// path search counts them), each column sorted by height. The enemies find
+// through it the objects near their line of sight and in the cells their
+// path searches reach, at a cost that depends on what lies there rather than
+// on the size of the level.
 //
 // The level world enters and takes out every object of its map. Positions
 // are read from the objects' own copies, which change only in the objects'

@@ -58,6 +58,7 @@ const int PageOrder[YNMenuPage::PageCount] = {
     YNMenuPage::MusicPage,         YNMenuPage::EffectsPage,       YNMenuPage::PauseAllSoundPage,
     YNMenuPage::PauseMusicPage,    YNMenuPage::PauseEffectsPage,  YNMenuPage::CreditsPage};
 
+const float LightHeight = 100.0f;
 const float LightFieldOfView = 2.8274333f;
 const float LightNear = 1.0f;
 const float LightFar = 1000.0f;
@@ -131,6 +132,7 @@ void KTLevelScene::setUpMenus()
     for (YNMenuPage*& record : menuPages) {
         record = new YNMenuPage();
     }
+    // The title page's slot in PageOrder; found again by its id once built.
     menuInput = new YNMenuInput(this, menuPages[8]);
     menuPage = YNMenuPage::TitlePage;
     for (int i = 0; i < YNMenuPage::PageCount; ++i) {
@@ -215,11 +217,14 @@ void KTLevelScene::setUpLights()
         shadows[i] = new KTLevelShadow(this);
         lights[i].createShadowMap(i, shadows[i], ShadowBlurSigma, ShadowMapSize, ShadowMapSize);
     }
+    // Above the level's four corners, each looking at the middle of its floor.
+    const float endX = KT_LEVEL_CELLS_X * KT_CELL_SIZE;
+    const float endZ = KT_LEVEL_CELLS_Z * KT_CELL_SIZE;
     const float eyes[VXShaderProgram::spotLightCount][3] = {
-        {600, 100, 0}, {0, 100, 0}, {600, 100, 600}, {0, 100, 600}};
+        {endX, LightHeight, 0}, {0, LightHeight, 0}, {endX, LightHeight, endZ}, {0, LightHeight, endZ}};
     for (int i = 0; i < VXShaderProgram::spotLightCount; ++i) {
         VXSpotLight& light = lights[i];
-        light.lookAt(eyes[i][0], eyes[i][1], eyes[i][2], 300.0f, 0.0f, 300.0f, 0.0f, 0.0f, 1.0f);
+        light.lookAt(eyes[i][0], eyes[i][1], eyes[i][2], endX / 2, 0.0f, endZ / 2, 0.0f, 0.0f, 1.0f);
         light.setPerspective(LightFieldOfView, LightNear, LightFar);
         light.diffuseColour = VXVec4(0.5f, 0.5f, 0.5f, 1.0f);
         light.specularColour = VXVec4(0.5f, 0.5f, 0.5f, 1.0f);

@@ -1,5 +1,6 @@
 #include "game/objects/KTBlock.h"
 
+#include "game/level/KTGridCell.h"
 #include "game/level/KTLevelWorld.h"
 #include "game/objects/KTBlockMissile.h"
 #include "game/objects/KTBlockType.h"
@@ -23,8 +24,9 @@ KTBlock::KTBlock()
 void KTBlock::setUp(KTPhysicsWorld* physics, int type, KTLevelWorld* level)
 {
     orientation = VXQuat::fromAngleAxis(0.0f, 0.0f, 0.0f, 1.0f);
-    body.boxMin = VXVec4(-15.0f, -15.0f, -15.0f, 1.0f);
-    body.boxMax = VXVec4(15.0f, 15.0f, 15.0f, 1.0f);
+    const float half = KT_CELL_SIZE / 2;
+    body.boxMin = VXVec4(-half, -half, -half, 1.0f);
+    body.boxMax = VXVec4(half, half, half, 1.0f);
     body.collides = true;
     body.falls = false;
     body.inverseMass = 0.0f;

@@ -5,7 +5,7 @@
 
 class VXOBJData;
 
-// One static coloured cube of 30 units, centred in its grid cell.
+// One static coloured cube that fills its grid cell (KT_CELL_SIZE).
 class KTBlock : public KTGameObject {
 public:
     // A KTBlockType.

@@ -57,7 +57,7 @@ public:
 
     // The program-wide body id counter: 0 at start, never reset.
     static int takeNextBodyId();
-    // The centre of the 30-unit cell holding `p` (truncated toward zero on
+    // The centre of the grid cell holding `p` (truncated toward zero on
     // each axis); w is kept.
     static VXVec4 snapToCellCentre(const VXVec4& p);
 };

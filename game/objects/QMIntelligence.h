@@ -23,8 +23,8 @@ const int Dead = 8;
 // target (the player), moves its state machine and runs the behaviour of the
 // state. It roams to random cells of a rectangle of grid cells, pursues along
 // breadth-first grid paths and picks one of up to three attacks by distance.
-// Distances are world units; cells are 30 units, their centres at
-// cell * 30 + 15 on x and z; y is up.
+// Distances are world units; cells are KT_CELL_SIZE units, their centres at
+// (cell + 0.5) * KT_CELL_SIZE on x and z; y is up.
 class QMIntelligence : public KTGameObject {
 public:
     static constexpr int AttackBands = 4;

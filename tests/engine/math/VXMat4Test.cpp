@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "engine/math/VXMat4.h"
+#include "engine/math/VXMath.h"
 
 namespace {
-
-const float kPi = 3.14159265358979f;
 
 void expectMatNear(const VXMat4& a, const VXMat4& b)
 {
@@ -36,7 +35,7 @@ TEST(VXMat4, TranslationIsColumnMajor)
 TEST(VXMat4, ProductAppliesRightFactorFirst)
 {
     VXMat4 t = VXMat4::translation(VXVec4(10, 0, 0, 1));
-    VXMat4 r = VXMat4::rotation(VXQuat::fromAngleAxis(kPi / 2, 0, 0, 1));
+    VXMat4 r = VXMat4::rotation(VXQuat::fromAngleAxis(VX_PI / 2, 0, 0, 1));
     VXVec4 p = VXMat4::multiply(t * r, VXVec4(1, 0, 0, 1));
     EXPECT_NEAR(p.x(), 10, 1e-5f);
     EXPECT_NEAR(p.y(), 1, 1e-5f);
@@ -77,7 +76,7 @@ TEST(VXMat4, InverseByCofactors)
 TEST(VXMat4, PerspectiveMapsNearAndFarPlanes)
 {
     VXMat4 m = identity();
-    m.setPerspective(kPi / 2, 2.0f, 1.0f, 101.0f);
+    m.setPerspective(VX_PI / 2, 2.0f, 1.0f, 101.0f);
     EXPECT_NEAR(m[0], 0.5f, 1e-6f);
     EXPECT_NEAR(m[5], 1.0f, 1e-6f);
     EXPECT_EQ(m[11], -1.0f);

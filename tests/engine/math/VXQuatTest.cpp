@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "engine/math/VXMath.h"
 #include "engine/math/VXQuat.h"
 
 namespace {
-
-const float kPi = 3.14159265358979f;
 
 VXQuat quat(float x, float y, float z, float w)
 {
@@ -41,13 +40,13 @@ TEST(VXQuat, ProductTakesLeftFactorFirst)
 
 TEST(VXQuat, RotateUsesConjugateAndGivesWOne)
 {
-    VXVec4 r = VXQuat::fromAngleAxis(kPi, 0, 1, 0).rotate(VXVec4(1, 0, 0, 1));
+    VXVec4 r = VXQuat::fromAngleAxis(VX_PI, 0, 1, 0).rotate(VXVec4(1, 0, 0, 1));
     expectNear(r, -1, 0, 0, 1);
     EXPECT_EQ(r.w(), 1.0f);
     // The conjugate is no inverse for a non-unit quaternion: lengths scale by |q|^2.
     expectNear(quat(0, 0, 0, 2).rotate(VXVec4(1, 2, 3, 0)), 4, 8, 12, 1);
     // The axis is not normalised either.
-    expectNear(VXQuat::fromAngleAxis(kPi, 0, 2, 0), 0, 2, 0, 0);
+    expectNear(VXQuat::fromAngleAxis(VX_PI, 0, 2, 0), 0, 2, 0, 0);
 }
 
 TEST(VXQuat, SlerpEndpointsOnBothBranches)

@@ -10,6 +10,7 @@
 #include "engine/animation/VXVXAChoreographyManagerData.h"
 #include "engine/animation/VXVXSSkeletonData.h"
 #include "engine/core/VXLog.h"
+#include "engine/math/VXMath.h"
 #include "engine/model/VXOBJData.h"
 #include "engine/render/VXLibrary.h"
 #include "engine/render/VXTexture.h"
@@ -19,8 +20,6 @@
 #include "support/TestWindow.h"
 
 namespace {
-
-const float PI = 3.14159265358979f;
 
 // The twenty shared models in loading order, with the file each comes from.
 struct ModelSlot {
@@ -102,7 +101,7 @@ private:
 
 } // namespace
 
-TEST(DirectionTables, FacingAnglesAreQuarterTurnsOfTheMovementRequest)
+TEST(DirectionTables, FacingAnglesAreEighthTurnsOfTheMovementRequest)
 {
     buildDirectionTables();
     struct Expected {
@@ -111,8 +110,8 @@ TEST(DirectionTables, FacingAnglesAreQuarterTurnsOfTheMovementRequest)
         float angle;
     };
     const Expected table[] = {
-        {0, 1, 0.0f},        {-1, 1, PI / 4},       {-1, 0, PI / 2},  {-1, -1, 3 * PI / 4}, {0, -1, PI},
-        {1, -1, 5 * PI / 4}, {1, 0, -PI / 2},       {1, 1, -PI / 4},  {0, 0, 0.0f},
+        {0, 1, 0.0f},           {-1, 1, VX_PI / 4}, {-1, 0, VX_PI / 2}, {-1, -1, 3 * VX_PI / 4}, {0, -1, VX_PI},
+        {1, -1, 5 * VX_PI / 4}, {1, 0, -VX_PI / 2}, {1, 1, -VX_PI / 4}, {0, 0, 0.0f},
     };
     for (const Expected& entry : table) {
         const int index = directionIndex(entry.dx, entry.dz);

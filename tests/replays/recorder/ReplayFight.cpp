@@ -114,7 +114,7 @@ bool ReplayFight::step(int frame, const KTGameObject* target, int id)
     }
     if (missile >= 0 && rules.verbose) {
         std::printf("  frame %d: missile %d ended at %.1f %.1f %.1f near", pilot.session.frameNumber(), missile,
-                    missileAt.x() / CellSize, missileAt.z() / CellSize, missileAt.y() / CellSize);
+                    missileAt.x() / KT_CELL_SIZE, missileAt.z() / KT_CELL_SIZE, missileAt.y() / KT_CELL_SIZE);
         for (const auto& entry : world.objectMap) {
             const VXVec4 d = physicsPosition(entry.second) - missileAt;
             if (d.x() * d.x() + d.y() * d.y() + d.z() * d.z() < 40.0f * 40.0f) {

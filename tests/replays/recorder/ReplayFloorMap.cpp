@@ -12,8 +12,6 @@
 
 namespace {
 
-const float CellSize = 30.0f;
-
 // Missiles and the player hold no cell.
 bool holdsNothing(int kind)
 {
@@ -32,7 +30,7 @@ bool holdsNothing(int kind)
 
 int cellIndex(float coordinate)
 {
-    return static_cast<int>(std::floor(coordinate / CellSize));
+    return static_cast<int>(std::floor(coordinate / KT_CELL_SIZE));
 }
 
 } // namespace
@@ -40,8 +38,8 @@ int cellIndex(float coordinate)
 ReplayFloorMap ReplayFloorMap::of(const KTLevelWorld& world, int layer, int ignoredId)
 {
     ReplayFloorMap map;
-    const float low = layer * CellSize;
-    const float high = low + CellSize;
+    const float low = layer * KT_CELL_SIZE;
+    const float high = low + KT_CELL_SIZE;
     for (const auto& entry : world.objectMap) {
         const KTGameObject* o = entry.second;
         const int kind = o->body.kind;

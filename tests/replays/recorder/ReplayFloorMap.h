@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/level/KTGridCell.h"
+
 class KTLevelWorld;
 
 // One layer of the level's 20 by 20 cells as the pilot plans on it: which
@@ -13,7 +15,7 @@ class KTLevelWorld;
 // Cells are the level script's (x, y).
 class ReplayFloorMap {
 public:
-    static constexpr int Side = 20;
+    static constexpr int Side = KT_LEVEL_CELLS_X;
     using Cell = std::pair<int, int>;
 
     // The cells of `layer` that hold a block, a creature or a pickup, other

@@ -304,11 +304,11 @@ private:
         const VXVec4 p = pilot.position();
         for (const auto& entry : ReplaySession::scene().world->objectMap) {
             const VXVec4 q = physicsPosition(entry.second);
-            if (std::fabs(q.x() - p.x()) > cells * CellSize || std::fabs(q.z() - p.z()) > cells * CellSize) {
+            if (std::fabs(q.x() - p.x()) > cells * KT_CELL_SIZE || std::fabs(q.z() - p.z()) > cells * KT_CELL_SIZE) {
                 continue;
             }
             std::printf("  id %4d kind %4d  cell %5.2f %5.2f %5.2f\n", entry.first, entry.second->body.kind,
-                        q.x() / CellSize, q.z() / CellSize, q.y() / CellSize);
+                        q.x() / KT_CELL_SIZE, q.z() / KT_CELL_SIZE, q.y() / KT_CELL_SIZE);
         }
     }
 };
@@ -405,7 +405,7 @@ bool Runner::command(const std::vector<std::string>& w)
         return settle();
     }
     if (c == "rise" && w.size() >= 2) {
-        return rise(std::stoi(w[1]) * CellSize, number(w, 2, RiseFrameLimit));
+        return rise(std::stoi(w[1]) * KT_CELL_SIZE, number(w, 2, RiseFrameLimit));
     }
     if (c == "camera" && w.size() >= 2) {
         pilot.press(w[1] == "left" ? KTKey::A : KTKey::D);

@@ -128,12 +128,12 @@ int pushToward(float distance, float speed, float deadband)
 
 Cell cellOf(const VXVec4& p)
 {
-    return Cell(static_cast<int>(std::floor(p.x() / CellSize)), static_cast<int>(std::floor(p.z() / CellSize)));
+    return Cell(static_cast<int>(std::floor(p.x() / KT_CELL_SIZE)), static_cast<int>(std::floor(p.z() / KT_CELL_SIZE)));
 }
 
 float centreOf(int cell)
 {
-    return cell * CellSize + CellSize / 2;
+    return cell * KT_CELL_SIZE + KT_CELL_SIZE / 2;
 }
 
 int chebyshev(Cell a, Cell b)

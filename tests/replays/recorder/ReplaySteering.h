@@ -7,6 +7,7 @@
 
 #include "ReplayFloorMap.h"
 #include "engine/math/VXVec4.h"
+#include "game/level/KTGridCell.h"
 
 class KTGameObject;
 class ReplayPilot;
@@ -15,7 +16,6 @@ class ReplayPilot;
 // of positions, and walking the player from cell to cell by its keys.
 namespace replay {
 
-const float CellSize = 30.0f;
 // The player is 28 units wide in 30-unit cells: a walk ends this close to
 // the centre, so that it passes between blocks.
 const float Centred = 0.5f;
