@@ -109,8 +109,9 @@ void addEnemy(KTLevelWorld& world, KTPhysicsWorld& physics, KTMainCharacter& pla
 {
     Enemy* enemy = new Enemy();
     enemy->position = p;
-    world.insertObject(enemy);
-    enemy->spawn(&physics, &world, &player, 1, 0, 0, KT_LEVEL_CELLS_X - 1, KT_LEVEL_CELLS_Z - 1);
+    world.addObject(enemy, [&] {
+        enemy->spawn(&physics, &world, &player, 1, 0, 0, KT_LEVEL_CELLS_X - 1, KT_LEVEL_CELLS_Z - 1);
+    });
     // Every enemy has heard the player: it roams the whole level until it
     // sees it, instead of idling behind a wall.
     enemy->state = QMState::Alerted;
@@ -179,8 +180,7 @@ struct Level {
         physics.init(box, VXVec4(0.0f, -0.3f, 0.0f, 1.0f));
         world.init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, "ai benchmark");
         player.position = start;
-        world.insertObject(&player);
-        player.attachToLevel(&physics, &world);
+        world.addObject(&player);
     }
 
     void addBlocks(const std::vector<VXVec4>& positions)
@@ -188,8 +188,7 @@ struct Level {
         for (const VXVec4& p : positions) {
             KTBlock* block = new KTBlock();
             block->position = p;
-            world.insertObject(block);
-            block->setUp(&physics, KTBlockType::Grey, &world);
+            world.addObject(block, [&] { block->setUp(&physics, KTBlockType::Grey, &world); });
         }
     }
 };

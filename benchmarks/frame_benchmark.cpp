@@ -122,8 +122,8 @@ void fillLevel(KTLevelScene& scene)
                 KTBlock* block = new KTBlock();
                 block->position = VXVec4(x * KT_CELL_SIZE + KT_CELL_SIZE / 2, y * KT_CELL_SIZE + KT_CELL_SIZE / 2,
                                          z * KT_CELL_SIZE + KT_CELL_SIZE / 2, 1);
-                scene.world->insertObject(block);
-                block->setUp(scene.physics, types[(x + y + z) % 5], scene.world);
+                const int type = types[(x + y + z) % 5];
+                scene.world->addObject(block, [&] { block->setUp(scene.physics, type, scene.world); });
             }
         }
     }

@@ -59,9 +59,7 @@ LoadFigures fullLevelLoads()
     KTMainCharacter player;
     std::unique_ptr<KTLevelWorld> world(new KTLevelWorld(nullptr));
     world->init(&physics, 20, 5, 20, &player, "Full");
-    world->nextId = KTGameObject::takeNextBodyId() + 1;
-    world->insertObject(&player);
-    player.attachToLevel(&physics, world.get());
+    world->addObject(&player);
 
     std::vector<double> times;
     size_t objects = 0;

@@ -115,10 +115,8 @@ struct Level {
     {
         physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(600, 600, 600, 1)}, VXVec4(0, -0.3f, 0, 1));
         world.init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, "benchmark");
-        world.nextId = KTGameObject::takeNextBodyId() + 1;
         player.position = VXVec4(555, 300, 555, 1);
-        world.insertObject(&player);
-        player.attachToLevel(&physics, &world);
+        world.addObject(&player);
     }
 
     KTBlock* block(int cx, int cy, int cz, int type)
@@ -126,8 +124,7 @@ struct Level {
         KTBlock* b = new KTBlock();
         b->position = VXVec4(cx * KT_CELL_SIZE + KT_CELL_SIZE / 2, cy * KT_CELL_SIZE + KT_CELL_SIZE / 2,
                              cz * KT_CELL_SIZE + KT_CELL_SIZE / 2, 1);
-        world.insertObject(b);
-        b->setUp(&physics, type, &world);
+        world.addObject(b, [&] { b->setUp(&physics, type, &world); });
         return b;
     }
 };
@@ -171,8 +168,7 @@ Figures fullLevel()
     for (int i = 0; i < MovingBodies; ++i) {
         Wanderer* w = new Wanderer();
         w->position = VXVec4(45.0f + (i % 10) * 55.0f, 200.0f + (i / 10) * 30.0f, 45.0f + (i / 10) * 110.0f, 1);
-        level.world.insertObject(w);
-        w->attachToLevel(&level.physics, &level.world);
+        level.world.addObject(w);
     }
     std::vector<double> micros;
     micros.reserve(MeasuredUpdates);

@@ -111,10 +111,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     world = new KTLevelWorld(nullptr);
     player = new KTMainCharacter();
     world->init(physics, 20, 5, 20, player, ScriptPath);
-    // Body ids count for the whole program; the world's ids start with them.
-    world->nextId = KTGameObject::takeNextBodyId() + 1;
-    world->insertObject(player);
-    player->attachToLevel(physics, world);
+    world->addObject(player);
     return 0;
 }
 

@@ -196,8 +196,7 @@ void KTLevelScene::setUpPlayer()
     }
     world->init(physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, player,
                 levelNames.empty() ? std::string() : levelNames[0]);
-    world->insertObject(player);
-    player->attachToLevel(physics, world);
+    world->addObject(player);
     readLevelFile();
     copyPositionToPhysics();
 }

@@ -522,8 +522,7 @@ void KTLevelFileReader::createBlock(int cx, int cy, int cz, int type)
     }
     KTBlock* block = new KTBlock();
     block->position = worldOfCell(cx, cy, cz, 0.0f, 0.0f, 0.0f);
-    levelWorld->insertObject(block);
-    block->setUp(levelWorld->physics, type, levelWorld);
+    levelWorld->addObject(block, [this, block, type] { block->setUp(levelWorld->physics, type, levelWorld); });
 }
 
 void KTLevelFileReader::createEnemy(int cx, int cy, int cz, const std::string& word)
@@ -545,8 +544,7 @@ void KTLevelFileReader::createElevator(int cx, int cy, int cz, int topCz)
     elevator->position = worldOfCell(cx, cy, cz, HalfCell, HalfCell, HalfCell);
     elevator->home = elevator->position;
     elevator->topCell = topCz;
-    levelWorld->insertObject(elevator);
-    elevator->initBody(levelWorld, levelWorld->player, KTEnemy::Elevator, levelWorld->physics);
+    levelWorld->addEnemy(elevator, KTEnemy::Elevator);
 }
 
 void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string& word, int lowerX, int lowerY,
@@ -557,8 +555,10 @@ void KTLevelFileReader::createAIEnemy(int cx, int cy, int cz, const std::string&
     }
     QMIntelligence* enemy = newAIEnemyOf(word);
     enemy->position = worldOfCell(cx, cy, cz, HalfCell, HalfCell, 0.0f);
-    levelWorld->insertObject(enemy);
-    enemy->spawn(levelWorld->physics, levelWorld, levelWorld->player, AISpawnFlag, lowerX, lowerY, upperX, upperY);
+    levelWorld->addObject(enemy, [&] {
+        enemy->spawn(levelWorld->physics, levelWorld, levelWorld->player, AISpawnFlag, lowerX, lowerY, upperX,
+                     upperY);
+    });
 }
 
 void KTLevelFileReader::createPickup(int cx, int cy, int cz, const std::string& word)
@@ -568,8 +568,7 @@ void KTLevelFileReader::createPickup(int cx, int cy, int cz, const std::string& 
     }
     KTPickup* pickup = newPickupOf(word);
     pickup->position = worldOfCell(cx, cy, cz, 0.0f, 0.0f, 0.0f);
-    levelWorld->insertObject(pickup);
-    pickup->attachToLevel(levelWorld->physics, levelWorld);
+    levelWorld->addObject(pickup);
 }
 
 void KTLevelFileReader::placePlayer(int cx, int cy, int cz, int gray, int destroy, int red)

@@ -229,15 +229,20 @@ void KTLevelWorld::removeDeadObjects()
         if (it == objectMap.end() || it->second == player) {
             continue;
         }
-        KTGameObject* object = it->second;
-        if (object->physicsObject != nullptr && object->physicsWorld != nullptr) {
-            object->physicsWorld->objects.erase(object->physicsObject->node);
-        }
-        columns.remove(object);
-        objectMap.erase(it);
-        removedObjects.push_back(object);
+        takeOut(it);
     }
     spareRemovalNodes.splice(spareRemovalNodes.end(), removalList);
+}
+
+void KTLevelWorld::takeOut(std::map<int, KTGameObject*>::iterator entry)
+{
+    KTGameObject* object = entry->second;
+    if (object->physicsObject != nullptr && object->physicsWorld != nullptr) {
+        object->physicsWorld->objects.erase(object->physicsObject->node);
+    }
+    columns.remove(object);
+    objectMap.erase(entry);
+    removedObjects.push_back(object);
 }
 
 void KTLevelWorld::freeRemovedObjects()
@@ -259,24 +264,56 @@ void KTLevelWorld::createExplosion(VXVec4 position, float speed, int count)
     particles.startExplosion(explosion, count, position, speed, ExplosionScaleDecay, ExplosionDamping);
 }
 
-int KTLevelWorld::insertObject(KTGameObject* object)
+int KTLevelWorld::addObject(KTGameObject* object)
 {
-    int id = nextId;
-    auto entry = objectMap.find(id);
-    if (entry != objectMap.end()) {
-        columns.remove(entry->second);
-    }
-    objectMap[id] = object;
-    columns.add(object);
-    object->objectId = id;
-    nextId += 1;
-    return id;
+    return addObject(object, [this, object] { object->attachToLevel(physics, this); });
 }
 
 void KTLevelWorld::addEnemy(KTEnemy* enemy, int enemyKind)
 {
-    insertObject(enemy);
-    enemy->initBody(this, player, enemyKind, physics);
+    addObject(enemy, [this, enemy, enemyKind] { enemy->initBody(this, player, enemyKind, physics); });
+}
+
+void KTLevelWorld::enterObject(KTGameObject* object)
+{
+    // Ids only grow, so the next one is free unless someone moved them back.
+    while (objectMap.count(nextId) != 0) {
+        nextId += 1;
+    }
+    const int id = nextId;
+    objectMap[id] = object;
+    columns.add(object);
+    object->objectId = id;
+    nextId += 1;
+}
+
+int KTLevelWorld::fileUnderBodyId(KTGameObject* object)
+{
+    const int key = object->objectId;
+    const int bodyId = object->body.id;
+    if (bodyId == key) {
+        return key;
+    }
+    auto entry = objectMap.find(key);
+    if (bodyId < 0 || objectMap.count(bodyId) != 0) {
+        VXLog() << "OBJECT " << key << " REFUSED: BODY ID " << bodyId
+                << (bodyId < 0 ? " NOT SET" : " ALREADY IN THE LEVEL");
+        object->objectId = -1;
+        if (object == player) {
+            columns.remove(object);
+            objectMap.erase(entry);
+        } else {
+            takeOut(entry);
+        }
+        return -1;
+    }
+    objectMap.erase(entry);
+    objectMap[bodyId] = object;
+    object->objectId = bodyId;
+    if (nextId <= bodyId) {
+        nextId = bodyId + 1;
+    }
+    return bodyId;
 }
 
 void KTLevelWorld::queueRemoval(int id)

@@ -96,11 +96,20 @@ public:
     void blastCell(std::vector<int>& queue, VXVec4 position, int dx, int dy, int dz, bool chain);
     void chainExplosionPass();
 
-    // Enters `object` under the next id and gives it that id; the caller then
-    // runs the object's set-up, which takes the matching body id.
-    int insertObject(KTGameObject* object);
-    // Enters a scripted enemy under the next id and sets it up with the
-    // player as its target.
+    // The one way into the level. Enters a newly made `object` under the
+    // next id, runs its set-up (`setUp()`, or attachToLevel when none is
+    // given), which takes the object's body id, and makes the two agree:
+    // collision records find their objects by body id. Where they differ (a
+    // body id counter that has run ahead of this world's ids) the object is
+    // filed under its body id and the ids go on after it. An object whose
+    // set-up left it without a body id, or with one another object is filed
+    // under, is refused with a message: taken out again and, unless it is the
+    // player, freed with the removed objects. Returns the object's id, -1
+    // when refused or null.
+    int addObject(KTGameObject* object);
+    template <typename SetUp>
+    int addObject(KTGameObject* object, SetUp setUp);
+    // Adds a scripted enemy set up with the player as its target.
     void addEnemy(KTEnemy* enemy, int enemyKind);
     // Any number of times per frame; the removal takes the object out once.
     void queueRemoval(int id);
@@ -114,6 +123,23 @@ private:
     std::vector<KTGameObject*> removedObjects;
 
     void freeRemovedObjects();
+    // The steps of addObject around the set-up.
+    void enterObject(KTGameObject* object);
+    int fileUnderBodyId(KTGameObject* object);
+    // Out of the map, the physics list and the column index; freed after the
+    // next physics pass.
+    void takeOut(std::map<int, KTGameObject*>::iterator entry);
 };
+
+template <typename SetUp>
+int KTLevelWorld::addObject(KTGameObject* object, SetUp setUp)
+{
+    if (object == nullptr) {
+        return -1;
+    }
+    enterObject(object);
+    setUp();
+    return fileUnderBodyId(object);
+}
 
 #endif

@@ -57,8 +57,7 @@ void KTBlock::spawnBlockMissileAt(VXVec4 d)
     fragment->orientation.y() = d.y();
     fragment->orientation.z() = d.z();
     fragment->orientation.w() = 0.0f;
-    world->insertObject(fragment);
-    fragment->attachToLevel(world->physics, world);
+    world->addObject(fragment);
 }
 
 VXOBJData* KTBlock::modelOfType(int type)

@@ -120,9 +120,8 @@ void KTBlockMissile::update()
             playSoundAt(KTSoundId::BlockCreate, position);
             KTBlock* block = new KTBlock();
             block->position = position;
-            world->insertObject(block);
             // The block type of the missile type's own number.
-            block->setUp(world->physics, missileType, world);
+            world->addObject(block, [this, block] { block->setUp(world->physics, missileType, world); });
         }
         const int sound = hitSoundOfKind(body.kind);
         if (sound >= 0) {

@@ -307,8 +307,7 @@ void KTEnemy::fireMissile()
     missile->position = position + orientation.rotate(VXVec4(0.0f, -5.0f, 20.0f, 1.0f));
     missile->position.w() = 1.0f;
     missile->orientation = orientation;
-    world->insertObject(missile);
-    missile->attachToLevel(world->physics, world);
+    world->addObject(missile);
 }
 
 VXOBJData* KTEnemy::modelOfKind(int kind)

@@ -396,8 +396,7 @@ void QMIntelligence::addToLevel(KTGameObject* object)
         delete object;
         return;
     }
-    levelWorld->insertObject(object);
-    object->attachToLevel(levelWorld->physics, levelWorld);
+    levelWorld->addObject(object);
 }
 
 void QMIntelligence::dropPickup(KTGameObject* pickup)

@@ -325,7 +325,5 @@ void KTLevelInput::fireMissile(int type, KTLevelScene* owner)
     missile->orientation = player->orientation;
     VXLog() << "Missile Orientation: (" << missile->orientation.x() << ", " << missile->orientation.y() << ", "
             << missile->orientation.z() << ")";
-    KTLevelWorld* world = owner->world;
-    world->insertObject(missile);
-    missile->attachToLevel(world->physics, world);
+    owner->world->addObject(missile);
 }

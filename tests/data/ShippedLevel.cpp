@@ -110,11 +110,8 @@ ShippedLevel::ShippedLevel(const std::string& path)
     createParticleManager();
     physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(WorldSide, WorldSide, WorldSide, 1)}, VXVec4(0, -0.3f, 0, 1));
     world->init(&physics, KT_LEVEL_CELLS_X, KT_LEVEL_CELLS_Y, KT_LEVEL_CELLS_Z, &player, path);
-    // Body ids are program-wide; the world's ids start where they stand.
-    world->nextId = KTGameObject::takeNextBodyId() + 1;
     player.position = VXVec4(-1000, -1000, -1000, 1);
-    world->insertObject(&player);
-    player.attachToLevel(&physics, world.get());
+    world->addObject(&player);
     delete world->scriptReader;
     world->scriptReader = new RecordingReader(world.get(), lines);
 

@@ -187,8 +187,7 @@ TEST_F(LevelSceneGL, NewGameLightsTheLevelAndTheHudShowsHeartAndCounters)
     // A red block two cells ahead of the player, who stands on the floor.
     KTBlock* block = new KTBlock();
     block->position = VXVec4(301, 1, 361, 1);
-    scene.world->insertObject(block);
-    block->setUp(scene.physics, 0, scene.world);
+    scene.world->addObject(block, [&] { block->setUp(scene.physics, 0, scene.world); });
     scene.player->greyAmmo = 7;
     scene.player->destroyAmmo = 42;
     scene.player->redAmmo = 305;
@@ -264,8 +263,7 @@ TEST_F(LevelSceneGL, TheLightSetProgramChangesNoPixelAndCullingOnlySilhouetteTie
                 }
                 KTBlock* block = new KTBlock();
                 block->position = VXVec4(x * 30.0f + 1, y * 30.0f + 1, z * 30.0f + 1, 1);
-                scene.world->insertObject(block);
-                block->setUp(scene.physics, types[n++ % 10], scene.world);
+                scene.world->addObject(block, [&] { block->setUp(scene.physics, types[n++ % 10], scene.world); });
             }
         }
     }

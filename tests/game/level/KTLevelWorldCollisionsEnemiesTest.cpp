@@ -24,8 +24,7 @@ protected:
         m->missileType = 0;
         m->position = VXVec4(p.x() + target.body.boxMin.x() - 6 - 15, p.y(), p.z(), 1);
         m->orientation = VXQuat::fromAngleAxis(1.5707964f, 0, 1, 0);
-        world->insertObject(m);
-        m->attachToLevel(&physics, world.get());
+        world->addObject(m);
         return m;
     }
 

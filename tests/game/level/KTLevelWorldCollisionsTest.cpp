@@ -64,8 +64,7 @@ protected:
         m->missileType = type;
         m->position = cellCentre(cx, cy, cz);
         m->orientation.x() = m->orientation.y() = m->orientation.z() = m->orientation.w() = 0.0f;
-        world->insertObject(m);
-        m->attachToLevel(&physics, world.get());
+        world->addObject(m);
         return m;
     }
 
@@ -74,8 +73,7 @@ protected:
     {
         T* e = new T();
         e->position = cellCentre(cx, cy, cz);
-        world->insertObject(e);
-        e->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19);
+        world->addObject(e, [&] { e->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19); });
         e->body.kind = kind;
         return e;
     }
@@ -122,8 +120,7 @@ TEST_F(Collisions, GreyMissileBreaksARedBlockAndChainsItsNeighbours)
         shots[i]->missileType = 1;
         shots[i]->position = VXVec4(120, 45, i == 0 ? 165 : 315, 1);
         shots[i]->orientation = east;
-        world->insertObject(shots[i]);
-        shots[i]->attachToLevel(&physics, world.get());
+        world->addObject(shots[i]);
     }
     const int firstShot = shots[0]->objectId;
     const int secondShot = shots[1]->objectId;
@@ -220,8 +217,7 @@ TEST_F(Collisions, PickupIsCollectedOnlyWhileItsCounterHasRoom)
 {
     RWRedAmmoPickup* pickup = new RWRedAmmoPickup();
     pickup->position = cellCentre(5, 0, 5);
-    world->insertObject(pickup);
-    pickup->attachToLevel(&physics, world.get());
+    world->addObject(pickup);
     player.redAmmo = 999;
     contact(&player, pickup, 0);
     EXPECT_TRUE(sounds.played.empty());

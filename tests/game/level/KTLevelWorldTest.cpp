@@ -40,8 +40,7 @@ protected:
         p->position = VXVec4(x, y, z, 1);
         p->body.boxMin = VXVec4(-10, -10, -10, 1);
         p->body.boxMax = VXVec4(10, 10, 10, 1);
-        world->insertObject(p);
-        p->attachToLevel(&physics, world.get());
+        world->addObject(p);
         return p;
     }
 
@@ -81,6 +80,51 @@ TEST_F(LevelWorld, FrameRunsInOrderAndAnIdQueuedThriceGoesOnce)
     run(1);
     EXPECT_EQ(updates, (std::vector<int>{a, c}));
     EXPECT_EQ(Probe::live, 2);
+}
+
+TEST_F(LevelWorld, AddedObjectsAreFiledUnderTheirBodyIdsOrRefused)
+{
+    // The program's body ids stand far ahead of this fresh world's ids; the
+    // player still came in under its own.
+    EXPECT_EQ(player.objectId, player.body.id);
+    EXPECT_EQ(world->findObject(player.body.id), &player);
+
+    // Body ids taken elsewhere in between: the next object follows its body
+    // id, and the ids go on after it.
+    KTGameObject::takeNextBodyId();
+    KTGameObject::takeNextBodyId();
+    Probe* ahead = probe(100, 15, 100);
+    EXPECT_EQ(ahead->objectId, ahead->body.id);
+    EXPECT_EQ(world->findObject(ahead->body.id), ahead);
+    EXPECT_EQ(world->nextId, ahead->body.id + 1);
+    Probe* next = probe(200, 15, 100);
+    EXPECT_EQ(next->objectId, ahead->objectId + 1);
+    EXPECT_EQ(next->body.id, next->objectId);
+
+    // A set-up that gives no body id, or one another object is filed under:
+    // refused with a message, out of the map and the physics list, and freed.
+    const int firstKey = world->nextId;
+    Probe* bare = new Probe();
+    Probe* twin = new Probe();
+    const int live = Probe::live;
+    VXLogCapture logged;
+    EXPECT_EQ(world->addObject(bare, [] {}), -1);
+    EXPECT_EQ(world->addObject(twin,
+                               [&] {
+                                   twin->attachToLevel(&physics, world.get());
+                                   twin->body.id = ahead->body.id;
+                               }),
+              -1);
+    EXPECT_EQ(logged.text(),
+              "OBJECT " + std::to_string(firstKey) + " REFUSED: BODY ID -1 NOT SET\nOBJECT " +
+                  std::to_string(firstKey + 1) + " REFUSED: BODY ID " + std::to_string(ahead->body.id) +
+                  " ALREADY IN THE LEVEL\n");
+    EXPECT_EQ(world->objectMap.size(), 3u);
+    EXPECT_EQ(physics.objects.size(), 3u);
+    EXPECT_EQ(world->findObject(ahead->body.id), ahead);
+    run(1);
+    EXPECT_EQ(Probe::live, live - 2);
+    EXPECT_EQ(world->objectMap.size(), 3u);
 }
 
 TEST_F(LevelWorld, ClearKeepsOnlyThePlayerAndIdsKeepCounting)

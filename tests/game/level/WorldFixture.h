@@ -53,11 +53,8 @@ protected:
         physics.init(KTWorldBox{VXVec4(0, 0, 0, 1), VXVec4(600, 600, 600, 1)}, VXVec4(0, -0.3f, 0, 1));
         world.reset(new KTLevelWorld(nullptr));
         world->init(&physics, 20, 5, 20, &player, "test level");
-        // Body ids are program-wide; the world's ids start where they stand.
-        world->nextId = KTGameObject::takeNextBodyId() + 1;
         player.position = VXVec4(555, 15, 555, 1);
-        world->insertObject(&player);
-        player.attachToLevel(&physics, world.get());
+        world->addObject(&player);
         setSoundTable(&sounds);
     }
 
@@ -72,8 +69,7 @@ protected:
     {
         KTBlock* b = new KTBlock();
         b->position = VXVec4(cx * 30.0f + 1, cy * 30.0f + 1, cz * 30.0f + 1, 1);
-        world->insertObject(b);
-        b->setUp(&physics, type, world.get());
+        world->addObject(b, [&] { b->setUp(&physics, type, world.get()); });
         return b;
     }
 

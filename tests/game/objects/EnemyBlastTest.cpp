@@ -43,8 +43,7 @@ TEST_F(EnemyWorldTest, AttacksWithoutATargetAreMadeWhereTheEnemyStands)
     for (QMIntelligence* enemy : enemies) {
         enemy->position = VXVec4(x, 15, 105, 1);
         x += 120;
-        world->insertObject(enemy);
-        enemy->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19);
+        world->addObject(enemy, [&] { enemy->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19); });
     }
     for (QMIntelligence* enemy : enemies) {
         enemy->attack1();

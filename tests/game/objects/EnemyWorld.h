@@ -28,8 +28,7 @@ protected:
     {
         Enemy* enemy = new Enemy();
         enemy->position = p;
-        world->insertObject(enemy);
-        enemy->spawn(&physics, world.get(), &player, 1, minX, minZ, maxX, maxZ);
+        world->addObject(enemy, [&] { enemy->spawn(&physics, world.get(), &player, 1, minX, minZ, maxX, maxZ); });
         return enemy;
     }
 

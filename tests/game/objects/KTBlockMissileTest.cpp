@@ -22,8 +22,7 @@ protected:
         m->missileType = type;
         m->position = p;
         m->orientation = orientation;
-        world->insertObject(m);
-        m->attachToLevel(&physics, world.get());
+        world->addObject(m);
         return m;
     }
 

@@ -12,8 +12,7 @@ protected:
     {
         KTBlock* b = new KTBlock();
         b->position = p;
-        world->insertObject(b);
-        b->setUp(&physics, type, world.get());
+        world->addObject(b, [&] { b->setUp(&physics, type, world.get()); });
         return b;
     }
 };

@@ -72,8 +72,7 @@ TEST_F(ObjectDraw, MissileShowsFromItsThirdUpdateWithItsTailTurningBack)
     missile->missileType = 1;
     missile->position = VXVec4(300, 300, 300, 1);
     missile->orientation = VXQuat::fromAngleAxis(0.7f, 0, 1, 0);
-    world->insertObject(missile);
-    missile->attachToLevel(&physics, world.get());
+    world->addObject(missile);
     run(2);
     forget();
     missile->draw(&view, program);
@@ -99,8 +98,7 @@ TEST_F(ObjectDraw, PickupsEnemiesAndBlocksDrawAtTheirPlaceAndTurn)
 {
     RWGrayAmmoPickup* pickup = new RWGrayAmmoPickup();
     pickup->position = VXVec4(60, 0, 90, 1);
-    world->insertObject(pickup);
-    pickup->attachToLevel(&physics, world.get());
+    world->addObject(pickup);
     pickup->draw(&view, program);
     expectLastUpload(VXMat4::translation(VXVec4(75, 15, 105, 1)) * turn(0.01f, 0, 1, 0));
 

@@ -15,8 +15,7 @@ protected:
     {
         P* item = new P();
         item->position = p;
-        world->insertObject(item);
-        item->attachToLevel(&physics, world.get());
+        world->addObject(item);
         return item;
     }
 };

@@ -81,8 +81,7 @@ protected:
     {
         Probe* enemy = new Probe();
         enemy->position = p;
-        world->insertObject(enemy);
-        enemy->spawn(&physics, world.get(), &player, 1, minX, minZ, maxX, maxZ);
+        world->addObject(enemy, [&] { enemy->spawn(&physics, world.get(), &player, 1, minX, minZ, maxX, maxZ); });
         return enemy;
     }
 
@@ -594,8 +593,7 @@ public:
         prop->level = this;
         prop->position = at;
         prop->body.boxMax = someBox();
-        world->insertObject(prop);
-        prop->attachToLevel(&physics, world.get());
+        world->addObject(prop);
         return prop;
     }
 
@@ -679,8 +677,7 @@ public:
             Seeker* seeker = new Seeker();
             seeker->level = this;
             seeker->position = VXVec4(across(), chance(70) ? 15.0f : uniform(-30.0f, 90.0f), across(), 1.0f);
-            world->insertObject(seeker);
-            seeker->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19);
+            world->addObject(seeker, [&] { seeker->spawn(&physics, world.get(), &player, 1, 0, 0, 19, 19); });
             seekers.push_back(seeker);
         }
         placePlayer(VXVec4(across(), someHeight(), across(), 1.0f));

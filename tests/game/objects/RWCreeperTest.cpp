@@ -221,8 +221,7 @@ TEST_F(Creeper, WithoutATargetItSeesNothingAndALungeGoesOffWhereItStands)
 {
     RWCreeper* c = new RWCreeper();
     c->position = VXVec4(105, 15, 105, 1);
-    world->insertObject(c);
-    c->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19);
+    world->addObject(c, [&] { c->spawn(&physics, world.get(), nullptr, 1, 0, 0, 19, 19); });
     const int id = c->objectId;
     run(1);
     EXPECT_FALSE(c->targetVisible);
