@@ -5,7 +5,7 @@
 #include "engine/core/VXLog.h"
 
 VXQuat::VXQuat(const VXQuat& q)
-    : VXTuple<4, float>()
+    : VXTuple4()
 {
     elements[0] = q[0];
     elements[1] = q[1];

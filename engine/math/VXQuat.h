@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "engine/math/VXTuple.h"
+#include "engine/math/VXTuple4.h"
 #include "engine/math/VXVec4.h"
 
 // Quaternion: elements 0..2 are the vector part x, y, z, element 3 the scalar w.
 // Nothing here normalises implicitly.
-class VXQuat : public VXTuple<4, float> {
+class VXQuat : public VXTuple4 {
 public:
     // Components left unset.
     VXQuat() {}
@@ -19,15 +19,6 @@ public:
     static VXQuat fromAngleAxis(float angle, float ax, float ay, float az);
     // (0, 0, 0, 1)
     static VXQuat identity();
-
-    float& x() { return elements[0]; }
-    float& y() { return elements[1]; }
-    float& z() { return elements[2]; }
-    float& w() { return elements[3]; }
-    float x() const { return elements[0]; }
-    float y() const { return elements[1]; }
-    float z() const { return elements[2]; }
-    float w() const { return elements[3]; }
 
     // *this = *this * q.
     VXQuat& operator*=(const VXQuat& q);

@@ -5,7 +5,7 @@
 #include "engine/core/VXLog.h"
 
 VXVec4::VXVec4(const VXVec4& v)
-    : VXTuple<4, float>()
+    : VXTuple4()
 {
     elements[0] = v[0];
     elements[1] = v[1];

@@ -5,13 +5,13 @@
 
 #include <GL/glew.h>
 
-#include "engine/math/VXTuple.h"
+#include "engine/math/VXTuple4.h"
 
 // 3-D vector with a homogeneous fourth component w, 1 for points and
 // directions alike. The other operand's components are read through its
 // virtual element access. Final: vectors are held and destroyed by value
 // (the tuple base has no virtual destructor).
-class VXVec4 final : public VXTuple<4, float> {
+class VXVec4 final : public VXTuple4 {
 public:
     // Components left unset.
     VXVec4() {}
@@ -20,15 +20,6 @@ public:
 
     // Copies x, y, z and sets w to 1, whatever v.w is.
     VXVec4& operator=(const VXVec4& v);
-
-    float& x() { return elements[0]; }
-    float& y() { return elements[1]; }
-    float& z() { return elements[2]; }
-    float& w() { return elements[3]; }
-    float x() const { return elements[0]; }
-    float y() const { return elements[1]; }
-    float z() const { return elements[2]; }
-    float w() const { return elements[3]; }
 
     // The arithmetic below works on x, y, z and leaves w alone.
     VXVec4& operator+=(const VXVec4& v);

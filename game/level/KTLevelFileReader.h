@@ -46,6 +46,9 @@ public:
                        int upperY);
     void createPickup(int cx, int cy, int cz, const std::string& word);
     void placePlayer(int cx, int cy, int cz, int gray, int destroy, int red);
+    void fillArea(struct VXTokenizer& tokenizer);
+    void addWalls();
+    void addHelpSign(struct VXTokenizer& tokenizer);
 
     // The KTBlockType of a colour word, first match: red, blue, green,
     // yellow, grey/gray, black, goal/white; any other word Acid.
@@ -85,9 +88,6 @@ private:
     void echo(const std::string& textWithNewline);
     // True when `command` is a creating command; it has then been carried out.
     bool runCreatingCommand(const std::string& command, struct VXTokenizer& tokenizer);
-    void fillArea(struct VXTokenizer& tokenizer);
-    void addWalls();
-    void addHelpSign(struct VXTokenizer& tokenizer);
     // Whether `count` is below `limit`; the first time it is not, prints
     // `message` and the level's name.
     bool belowLimit(int count, int limit, bool& reported, const char* message) const;

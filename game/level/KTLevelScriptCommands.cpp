@@ -154,36 +154,6 @@ const SteppedCommand CreatePlayerSteps{
       { "destroyAmmo", 4 }, { "Destroy", 4 }, { "Destroy_Ammo", 4 } },
     { SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Number, SlotKind::Number } };
 
-// The block type a colour column word stacks, or -1 for any other word.
-int columnTypeOf(const std::string& word)
-{
-    if (isOneOf(word, { "redblock", "red" })) {
-        return KTBlockType::Red;
-    }
-    if (isOneOf(word, { "blueblock", "blue" })) {
-        return KTBlockType::Blue;
-    }
-    if (isOneOf(word, { "greenblock", "green" })) {
-        return KTBlockType::Green;
-    }
-    if (isOneOf(word, { "greyblock", "grayblock", "grey" })) {
-        return KTBlockType::Grey;
-    }
-    if (isOneOf(word, { "blackblock", "black" })) {
-        return KTBlockType::Black;
-    }
-    if (isOneOf(word, { "goalblock", "whiteblock", "goal" })) {
-        return KTBlockType::Goal;
-    }
-    if (isOneOf(word, { "acidblock", "acid" })) {
-        return KTBlockType::Acid;
-    }
-    if (isOneOf(word, { "targetblock", "target" })) {
-        return KTBlockType::Target;
-    }
-    return -1;
-}
-
 int enemyKindOf(const std::string& word)
 {
     if (isOneOf(word, { "shooter", "shoot", "basic_shooter" })) {
@@ -233,6 +203,163 @@ VXVec4 worldOfCell(int cx, int cy, int cz, float halfX, float halfY, float halfZ
     return VXVec4(KT_CELL_SIZE * static_cast<float>(cx) + halfX, KT_CELL_SIZE * static_cast<float>(cz) + halfY,
                   KT_CELL_SIZE * static_cast<float>(cy) + halfZ, 1.0f);
 }
+
+// The creating commands, each reading the rest of its line. `command` is
+// the word that named it.
+using CommandRun = void (*)(KTLevelFileReader& reader, const std::string& command, VXTokenizer& tokenizer);
+
+struct CreatingCommand {
+    std::initializer_list<const char*> words;
+    CommandRun run;
+};
+
+// Stepped values that start at the cursor cell.
+StepValues atCursor(const KTLevelFileReader& reader)
+{
+    StepValues v;
+    v.number[0] = reader.cursorX;
+    v.number[1] = reader.cursorY;
+    v.number[2] = reader.cursorZ;
+    return v;
+}
+
+void createBlockCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    v.word[3] = "grey";
+    readSteps(reader, tokenizer, CreateBlockSteps, v);
+    reader.createBlock(v.number[0], v.number[1], v.number[2], KTLevelFileReader::blockTypeOfColour(v.word[3]));
+}
+
+// A column of blocks of `Type`.
+template <int Type>
+void columnCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    reader.createColumn(tokenizer, Type);
+}
+
+void fillAreaCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    reader.fillArea(tokenizer);
+}
+
+void createEnemyCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    v.word[3] = "basic";
+    readSteps(reader, tokenizer, CreateEnemySteps, v);
+    reader.createEnemy(v.number[0], v.number[1], v.number[2], v.word[3]);
+}
+
+void createPetCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    readSteps(reader, tokenizer, CreatePetSteps, v);
+    reader.createEnemy(v.number[0], v.number[1], v.number[2], "pet");
+}
+
+void createAICommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    v.word[3] = "wraithblade";
+    // The roaming rectangle: the whole level.
+    v.number[4] = 0;
+    v.number[5] = 0;
+    v.number[6] = KT_LEVEL_CELLS_X;
+    v.number[7] = KT_LEVEL_CELLS_Z;
+    readSteps(reader, tokenizer, CreateAISteps, v);
+    reader.createAIEnemy(v.number[0], v.number[1], v.number[2], v.word[3], v.number[4], v.number[5], v.number[6],
+                         v.number[7]);
+}
+
+// An AI enemy named by the command itself, its values in order.
+void namedAICommand(KTLevelFileReader& reader, const std::string& command, VXTokenizer& tokenizer)
+{
+    int v[7];
+    readInOrder(reader, tokenizer, v, 7);
+    reader.createAIEnemy(v[0], v[1], v[2], command, v[3], v[4], v[5], v[6]);
+}
+
+// A pickup named by the command itself, its cell in order.
+void namedPickupCommand(KTLevelFileReader& reader, const std::string& command, VXTokenizer& tokenizer)
+{
+    int v[3];
+    readInOrder(reader, tokenizer, v, 3);
+    reader.createPickup(v[0], v[1], v[2], command);
+}
+
+void createItemCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    v.word[3] = "gray";
+    readSteps(reader, tokenizer, CreateItemSteps, v);
+    reader.createPickup(v.number[0], v.number[1], v.number[2], v.word[3]);
+}
+
+void elevatorCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    v.number[3] = reader.cursorZ;
+    readSteps(reader, tokenizer, ElevatorSteps, v);
+    reader.createElevator(v.number[0], v.number[1], v.number[2], v.number[3]);
+}
+
+// The player's cell and ammunition in order.
+void heroCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    int v[7];
+    readInOrder(reader, tokenizer, v, 7);
+    // The fourth value is read and not used.
+    reader.placePlayer(v[0], v[1], v[2], v[4], v[5], v[6]);
+}
+
+void createPlayerCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    StepValues v = atCursor(reader);
+    readSteps(reader, tokenizer, CreatePlayerSteps, v);
+    // There is no key for the red counter: it always starts empty.
+    reader.placePlayer(v.number[0], v.number[1], v.number[2], v.number[3], v.number[4], 0);
+}
+
+void addWallsCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer&)
+{
+    reader.addWalls();
+}
+
+void textureCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    reader.addHelpSign(tokenizer);
+}
+
+// In the order they are tried; the first that lists the word runs.
+const CreatingCommand CreatingCommands[] = {
+    { { "Create_Block", "create_block", "Create_block", "Block", "block" }, createBlockCommand },
+    { { "redblock", "red" }, columnCommand<KTBlockType::Red> },
+    { { "blueblock", "blue" }, columnCommand<KTBlockType::Blue> },
+    { { "greenblock", "green" }, columnCommand<KTBlockType::Green> },
+    { { "greyblock", "grayblock", "grey" }, columnCommand<KTBlockType::Grey> },
+    { { "blackblock", "black" }, columnCommand<KTBlockType::Black> },
+    { { "goalblock", "whiteblock", "goal" }, columnCommand<KTBlockType::Goal> },
+    { { "acidblock", "acid" }, columnCommand<KTBlockType::Acid> },
+    { { "targetblock", "target" }, columnCommand<KTBlockType::Target> },
+    { { "Fill_Area", "fill_area", "Fill_area", "Fill", "fill", "Area", "area" }, fillAreaCommand },
+    { { "Create_Enemy", "create_enemy", "Create_enemy", "Enemy", "enemy" }, createEnemyCommand },
+    { { "Create_Pet", "create_pet", "Create_pet", "Pet", "pet" }, createPetCommand },
+    { { "Create_AI", "create_AI", "create_ai", "AI", "ai" }, createAICommand },
+    { { "anubis", "wraithblade", "creeper", "reaper" }, namedAICommand },
+    { { "blueammo", "destroyammo", "redammo" }, namedPickupCommand },
+    { { "Create_Item", "create_Item", "create_item", "Item", "item", "Create_Ammo", "create_Ammo", "create_ammo",
+        "Ammo", "ammo" },
+      createItemCommand },
+    { { "Elevator", "elevator", "yellowblock", "create_elevator", "Create_Elevator", "Create_elevator",
+        "yellowblocK" },
+      elevatorCommand },
+    { { "zelk", "hero" }, heroCommand },
+    { { "Create_Player", "create_player", "Create_player", "Player", "player", "character", "main_character" },
+      createPlayerCommand },
+    { { "Add_Walls" }, addWallsCommand },
+    { { "Texture" }, textureCommand },
+};
 
 } // namespace
 
@@ -302,119 +429,11 @@ bool KTLevelFileReader::creationRefused() const
 
 bool KTLevelFileReader::runCreatingCommand(const std::string& command, VXTokenizer& tokenizer)
 {
-    if (isOneOf(command, { "Create_Block", "create_block", "Create_block", "Block", "block" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        v.word[3] = "grey";
-        readSteps(*this, tokenizer, CreateBlockSteps, v);
-        createBlock(v.number[0], v.number[1], v.number[2], blockTypeOfColour(v.word[3]));
-        return true;
-    }
-    const int columnType = columnTypeOf(command);
-    if (columnType >= 0) {
-        createColumn(tokenizer, columnType);
-        return true;
-    }
-    if (isOneOf(command, { "Fill_Area", "fill_area", "Fill_area", "Fill", "fill", "Area", "area" })) {
-        fillArea(tokenizer);
-        return true;
-    }
-    if (isOneOf(command, { "Create_Enemy", "create_enemy", "Create_enemy", "Enemy", "enemy" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        v.word[3] = "basic";
-        readSteps(*this, tokenizer, CreateEnemySteps, v);
-        createEnemy(v.number[0], v.number[1], v.number[2], v.word[3]);
-        return true;
-    }
-    if (isOneOf(command, { "Create_Pet", "create_pet", "Create_pet", "Pet", "pet" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        readSteps(*this, tokenizer, CreatePetSteps, v);
-        createEnemy(v.number[0], v.number[1], v.number[2], "pet");
-        return true;
-    }
-    if (isOneOf(command, { "Create_AI", "create_AI", "create_ai", "AI", "ai" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        v.word[3] = "wraithblade";
-        // The roaming rectangle: the whole level.
-        v.number[4] = 0;
-        v.number[5] = 0;
-        v.number[6] = KT_LEVEL_CELLS_X;
-        v.number[7] = KT_LEVEL_CELLS_Z;
-        readSteps(*this, tokenizer, CreateAISteps, v);
-        createAIEnemy(v.number[0], v.number[1], v.number[2], v.word[3], v.number[4], v.number[5], v.number[6],
-                      v.number[7]);
-        return true;
-    }
-    if (isOneOf(command, { "anubis", "wraithblade", "creeper", "reaper" })) {
-        int v[7];
-        readInOrder(*this, tokenizer, v, 7);
-        createAIEnemy(v[0], v[1], v[2], command, v[3], v[4], v[5], v[6]);
-        return true;
-    }
-    if (isOneOf(command, { "blueammo", "destroyammo", "redammo" })) {
-        int v[3];
-        readInOrder(*this, tokenizer, v, 3);
-        createPickup(v[0], v[1], v[2], command);
-        return true;
-    }
-    if (isOneOf(command, { "Create_Item", "create_Item", "create_item", "Item", "item", "Create_Ammo",
-                           "create_Ammo", "create_ammo", "Ammo", "ammo" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        v.word[3] = "gray";
-        readSteps(*this, tokenizer, CreateItemSteps, v);
-        createPickup(v.number[0], v.number[1], v.number[2], v.word[3]);
-        return true;
-    }
-    if (isOneOf(command, { "Elevator", "elevator", "yellowblock", "create_elevator", "Create_Elevator",
-                           "Create_elevator", "yellowblocK" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        v.number[3] = cursorZ;
-        readSteps(*this, tokenizer, ElevatorSteps, v);
-        createElevator(v.number[0], v.number[1], v.number[2], v.number[3]);
-        return true;
-    }
-    if (isOneOf(command, { "zelk", "hero" })) {
-        int v[7];
-        readInOrder(*this, tokenizer, v, 7);
-        // The fourth value is read and not used.
-        placePlayer(v[0], v[1], v[2], v[4], v[5], v[6]);
-        return true;
-    }
-    if (isOneOf(command, { "Create_Player", "create_player", "Create_player", "Player", "player", "character",
-                           "main_character" })) {
-        StepValues v;
-        v.number[0] = cursorX;
-        v.number[1] = cursorY;
-        v.number[2] = cursorZ;
-        readSteps(*this, tokenizer, CreatePlayerSteps, v);
-        // There is no key for the red counter: it always starts empty.
-        placePlayer(v.number[0], v.number[1], v.number[2], v.number[3], v.number[4], 0);
-        return true;
-    }
-    if (command == "Add_Walls") {
-        addWalls();
-        return true;
-    }
-    if (command == "Texture") {
-        addHelpSign(tokenizer);
-        return true;
+    for (const CreatingCommand& entry : CreatingCommands) {
+        if (isOneOf(command, entry.words)) {
+            entry.run(*this, command, tokenizer);
+            return true;
+        }
     }
     return false;
 }

@@ -75,15 +75,8 @@ void KTLevelWorld::blastCell(std::vector<int>& queue, VXVec4 position, int dx, i
         switch (body.kind) {
         case KTPhysicsKind::Player: {
             KTMainCharacter* character = dynamic_cast<KTMainCharacter*>(owner);
-            if (character == nullptr || character->health <= 0 || character->hurtCooldown > 0) {
-                break;
-            }
-            character->health -= 1;
-            playSoundAt(KTSoundId::PlayerPain, character->position);
-            character->playPainAnimation();
-            character->hurtCooldown = KTMainCharacter::PainFrames;
-            if (character->health <= 0) {
-                character->die();
+            if (character != nullptr && character->health > 0) {
+                character->hurt();
             }
             break;
         }

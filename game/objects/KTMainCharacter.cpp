@@ -73,7 +73,6 @@ KTMainCharacter::KTMainCharacter()
       health(StartHealth),
       deathTimer(-1),
       painTimer(0),
-      hurtCooldown(painTimer),
       greyAmmo(0),
       redAmmo(0),
       destroyAmmo(0)

@@ -68,9 +68,6 @@ public:
     int deathTimer;
     // Updates of invulnerability left after a hit.
     int painTimer;
-    // The same counter under the name the blasts and collision responses
-    // use for it.
-    int& hurtCooldown;
     // Ammunition of the KTMissileType::Grey, Red and Destroy missiles,
     // 0..MaxAmmo through pickups and keys.
     int greyAmmo;

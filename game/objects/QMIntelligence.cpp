@@ -66,8 +66,39 @@ QMIntelligence::QMIntelligence()
       attackRanges{0.0f, 0.0f, 0.0f, 0.0f},
       levelWorld(nullptr),
       target(nullptr),
-      attackInProgress(false)
+      attackInProgress(false),
+      standStance(-1),
+      deathStance(-1),
+      deadStance(-1),
+      painStance(-1),
+      walkStance(-1),
+      standToWalkStance(-1),
+      walkToStandStance(-1)
 {
+}
+
+void QMIntelligence::spawnBody(const VXVec4& halfSize, float inverseMass, int kind, bool falls)
+{
+    orientation = VXQuat::identity();
+    body.boxMin = VXVec4(-halfSize.x(), -halfSize.y(), -halfSize.z(), 1.0f);
+    body.boxMax = VXVec4(halfSize.x(), halfSize.y(), halfSize.z(), 1.0f);
+    body.inverseMass = inverseMass;
+    body.kind = kind;
+    body.collides = true;
+    body.falls = falls;
+    state = QMState::Idle;
+    dead = false;
+}
+
+void QMIntelligence::lookUpStances(const KTCharacterAssets& character)
+{
+    standStance = stanceIndex(character, "Stand");
+    deathStance = stanceIndex(character, "Death");
+    deadStance = stanceIndex(character, "Dead");
+    painStance = stanceIndex(character, "Pain");
+    walkStance = stanceIndex(character, "Walk");
+    standToWalkStance = stanceIndex(character, "StandToWalk");
+    walkToStandStance = stanceIndex(character, "WalkToStand");
 }
 
 void QMIntelligence::initialize(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag,
@@ -388,6 +419,12 @@ bool QMIntelligence::unitTowardTargetXZ(VXVec4& u) const
     }
     u *= 1.0f / length;
     return true;
+}
+
+void QMIntelligence::runAlong(const VXVec4& direction)
+{
+    moveDirection = direction;
+    applyImpulse(scaled(direction, runSpeed()));
 }
 
 void QMIntelligence::addToLevel(KTGameObject* object)

@@ -54,6 +54,16 @@ public:
     KTGameObject* target;
     // Set when an attack state is entered, cleared by the enemy's attack code.
     bool attackInProgress;
+    // The stances every skeleton-drawn enemy has: their numbers in its
+    // character's choreography, -1 until looked up or while it is not loaded
+    // (and always for an enemy without a skeleton).
+    int standStance;
+    int deathStance;
+    int deadStance;
+    int painStance;
+    int walkStance;
+    int standToWalkStance;
+    int walkToStandStance;
 
     QMIntelligence();
 
@@ -109,11 +119,20 @@ protected:
     // Every wander or pursue step counts; true (and the count restarts) on
     // the step that should play the type's growl.
     static bool growl(int& counter);
+    // The start of every type's spawn: facing +z, a body box from -halfSize
+    // to halfSize, mass and kind, colliding, falling when `falls` is set,
+    // idle and alive.
+    void spawnBody(const VXVec4& halfSize, float inverseMass, int kind, bool falls);
+    // Looks up the shared stances above in the character's choreography.
+    void lookUpStances(const KTCharacterAssets& character);
     // The x-z unit vector from the own position toward the target; false
     // when the target stands exactly at the own x and z.
     bool unitTowardTargetXZ(VXVec4& u) const;
     // (target - own position) with y 0.
     VXVec4 offsetToTargetXZ() const;
+    // A straight step: heads along the unit vector `direction` and pushes
+    // along it at run speed.
+    void runAlong(const VXVec4& direction);
     // Enters an object the enemy creates (a missile, a pickup) into the
     // level under the next id and attaches it.
     void addToLevel(KTGameObject* object);

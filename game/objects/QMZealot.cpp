@@ -12,8 +12,7 @@
 namespace {
 
 const int HitPoints = 5;
-const VXVec4 BoxMin(-12.0f, -14.0f, -12.0f, 1.0f);
-const VXVec4 BoxMax(12.0f, 14.0f, 12.0f, 1.0f);
+const VXVec4 HalfSize(12.0f, 14.0f, 12.0f, 1.0f);
 const float InverseMass = 0.2f;
 const float WalkSpeed = 0.3f;
 const float RunSpeed = 0.5f;
@@ -38,18 +37,11 @@ QMZealot::QMZealot()
       skeleton(nullptr),
       growlCounter(0),
       dropCount(0),
-      standStance(-1),
       spawnStance(-1),
       spawnToStandStance(-1),
       attackStance(-1),
       flightAttackStance(-1),
-      attackReturnStance(-1),
-      deathStance(-1),
-      deadStance(-1),
-      painStance(-1),
-      walkStance(-1),
-      standToWalkStance(-1),
-      walkToStandStance(-1)
+      attackReturnStance(-1)
 {
 }
 
@@ -61,16 +53,8 @@ QMZealot::~QMZealot()
 void QMZealot::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag, int minX,
                      int minZ, int maxX, int maxZ)
 {
-    orientation = VXQuat::identity();
-    body.boxMin = BoxMin;
-    body.boxMax = BoxMax;
-    body.inverseMass = InverseMass;
-    body.kind = KTPhysicsKind::Zealot;
-    body.collides = true;
-    body.falls = true;
+    spawnBody(HalfSize, InverseMass, KTPhysicsKind::Zealot, true);
     kindResetTimer = 0;
-    state = QMState::Idle;
-    dead = false;
     leaping = false;
     hitPoints = HitPoints;
     leapTimer = -1;
@@ -81,18 +65,12 @@ void QMZealot::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject*
     attackRanges[0] = LeapRange;
     growlCounter = 0;
     dropCount = 0;
-    standStance = stanceIndex(character, "Stand");
+    lookUpStances(character);
     spawnStance = stanceIndex(character, "Spawn");
     spawnToStandStance = stanceIndex(character, "SpawnToStand");
     attackStance = stanceIndex(character, "Attack");
     flightAttackStance = stanceIndex(character, "FlightAttack");
     attackReturnStance = stanceIndex(character, "AttackReturn");
-    deathStance = stanceIndex(character, "Death");
-    deadStance = stanceIndex(character, "Dead");
-    painStance = stanceIndex(character, "Pain");
-    walkStance = stanceIndex(character, "Walk");
-    standToWalkStance = stanceIndex(character, "StandToWalk");
-    walkToStandStance = stanceIndex(character, "WalkToStand");
 }
 
 void QMZealot::update()

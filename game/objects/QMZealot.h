@@ -22,18 +22,12 @@ public:
     int growlCounter;
     // Pickups dropped, at most 1.
     int dropCount;
-    int standStance;
+    // Its own stances besides the shared ones.
     int spawnStance;
     int spawnToStandStance;
     int attackStance;
     int flightAttackStance;
     int attackReturnStance;
-    int deathStance;
-    int deadStance;
-    int painStance;
-    int walkStance;
-    int standToWalkStance;
-    int walkToStandStance;
 
     QMZealot();
     ~QMZealot() override;

@@ -56,19 +56,12 @@ RWColossus::RWColossus()
       attackTimer(0),
       skeleton(nullptr),
       growlCounter(0),
-      standStance(-1),
       attack1Stance(-1),
       attack2Stance(-1),
       attack3Stance(-1),
       standToLaserStance(-1),
       laserStance(-1),
-      laserToStandStance(-1),
-      deathStance(-1),
-      deadStance(-1),
-      painStance(-1),
-      walkStance(-1),
-      standToWalkStance(-1),
-      walkToStandStance(-1)
+      laserToStandStance(-1)
 {
 }
 
@@ -80,15 +73,7 @@ RWColossus::~RWColossus()
 void RWColossus::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag, int minX,
                        int minZ, int maxX, int maxZ)
 {
-    orientation = VXQuat::identity();
-    body.boxMin = VXVec4(-HalfSize, -HalfSize, -HalfSize, 1.0f);
-    body.boxMax = VXVec4(HalfSize, HalfSize, HalfSize, 1.0f);
-    body.inverseMass = InverseMass;
-    body.kind = KTPhysicsKind::Colossus;
-    body.collides = true;
-    body.falls = true;
-    state = QMState::Idle;
-    dead = false;
+    spawnBody(VXVec4(HalfSize, HalfSize, HalfSize, 1.0f), InverseMass, KTPhysicsKind::Colossus, true);
     hitPoints = HitPoints;
     initialize(physics, level, hunted, flag, minX, minZ, maxX, maxZ);
     const KTCharacterAssets& character = assets().finalBoss;
@@ -101,19 +86,13 @@ void RWColossus::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObjec
     growlCounter = 0;
     attackKind = 0;
     attackTimer = 0;
-    standStance = stanceIndex(character, "Stand");
+    lookUpStances(character);
     attack1Stance = stanceIndex(character, "Attack1");
     attack2Stance = stanceIndex(character, "Attack2");
     attack3Stance = stanceIndex(character, "Attack3");
     standToLaserStance = stanceIndex(character, "StandToLaser");
     laserStance = stanceIndex(character, "Laser");
     laserToStandStance = stanceIndex(character, "LaserToStand");
-    deathStance = stanceIndex(character, "Death");
-    deadStance = stanceIndex(character, "Dead");
-    painStance = stanceIndex(character, "Pain");
-    walkStance = stanceIndex(character, "Walk");
-    standToWalkStance = stanceIndex(character, "StandToWalk");
-    walkToStandStance = stanceIndex(character, "WalkToStand");
 }
 
 void RWColossus::update()
@@ -217,9 +196,7 @@ void RWColossus::pursue()
     // does not move that update.
     VXVec4 u;
     if (unitTowardTargetXZ(u)) {
-        moveDirection = u;
-        u *= runSpeed();
-        applyImpulse(u);
+        runAlong(u);
     }
     faceDirection();
     walkStanceRule();

@@ -27,19 +27,13 @@ public:
     int attackTimer;
     VXSkeleton* skeleton;
     int growlCounter;
-    int standStance;
+    // Its own stances besides the shared ones.
     int attack1Stance;
     int attack2Stance;
     int attack3Stance;
     int standToLaserStance;
     int laserStance;
     int laserToStandStance;
-    int deathStance;
-    int deadStance;
-    int painStance;
-    int walkStance;
-    int standToWalkStance;
-    int walkToStandStance;
 
     RWColossus();
     ~RWColossus() override;

@@ -82,17 +82,9 @@ void RWCreeper::releaseModel()
 void RWCreeper::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag, int minX,
                       int minZ, int maxX, int maxZ)
 {
-    orientation = VXQuat::identity();
-    body.boxMin = VXVec4(-HalfSize, -HalfSize, -HalfSize, 1.0f);
-    body.boxMax = VXVec4(HalfSize, HalfSize, HalfSize, 1.0f);
-    body.inverseMass = InverseMass;
-    body.kind = KTPhysicsKind::Creeper;
-    body.collides = true;
-    body.falls = true;
+    spawnBody(VXVec4(HalfSize, HalfSize, HalfSize, 1.0f), InverseMass, KTPhysicsKind::Creeper, true);
     attackTimer = 0;
     stunTimer = 0;
-    state = QMState::Idle;
-    dead = false;
     hitPoints = HitPoints;
     initialize(physics, level, hunted, flag, minX, minZ, maxX, maxZ);
     attackRanges[0] = LungeRange;

@@ -53,9 +53,7 @@ void RWReaper::flyingStep()
         const float length = std::sqrt(u.lengthSquared());
         if (length > 0.0f) {
             u *= 1.0f / length;
-            moveDirection = u;
-            u *= runSpeed();
-            applyImpulse(u);
+            runAlong(u);
         }
     }
     faceDirection();

@@ -29,15 +29,8 @@ RWShooter::RWShooter(const RWShooterTraits& shooterTraits)
       skeleton(nullptr),
       growlCounter(0),
       dropCount(0),
-      standStance(-1),
       attack1Stance(-1),
       attack2Stance(-1),
-      deathStance(-1),
-      deadStance(-1),
-      painStance(-1),
-      walkStance(-1),
-      standToWalkStance(-1),
-      walkToStandStance(-1),
       traits(shooterTraits)
 {
 }
@@ -50,15 +43,7 @@ RWShooter::~RWShooter()
 void RWShooter::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* hunted, int flag, int minX,
                       int minZ, int maxX, int maxZ)
 {
-    orientation = VXQuat::identity();
-    body.boxMin = VXVec4(-HalfSize, -HalfSize, -HalfSize, 1.0f);
-    body.boxMax = VXVec4(HalfSize, HalfSize, HalfSize, 1.0f);
-    body.inverseMass = InverseMass;
-    body.kind = traits.kind;
-    body.collides = true;
-    body.falls = !traits.flies;
-    state = QMState::Idle;
-    dead = false;
+    spawnBody(VXVec4(HalfSize, HalfSize, HalfSize, 1.0f), InverseMass, traits.kind, !traits.flies);
     hitPoints = traits.hitPoints;
     initialize(physics, level, hunted, flag, minX, minZ, maxX, maxZ);
     const KTCharacterAssets& character = assets().fortressEnemy;
@@ -68,15 +53,9 @@ void RWShooter::spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject
     shotTimer = 0;
     growlCounter = 0;
     dropCount = 0;
-    standStance = stanceIndex(character, "Stand");
+    lookUpStances(character);
     attack1Stance = stanceIndex(character, "Attack1");
     attack2Stance = stanceIndex(character, "Attack2");
-    deathStance = stanceIndex(character, "Death");
-    deadStance = stanceIndex(character, "Dead");
-    painStance = stanceIndex(character, "Pain");
-    walkStance = stanceIndex(character, "Walk");
-    standToWalkStance = stanceIndex(character, "StandToWalk");
-    walkToStandStance = stanceIndex(character, "WalkToStand");
 }
 
 void RWShooter::update()

@@ -35,15 +35,9 @@ public:
     int growlCounter;
     // Pickups dropped, at most 1.
     int dropCount;
-    int standStance;
+    // Its own stances besides the shared ones.
     int attack1Stance;
     int attack2Stance;
-    int deathStance;
-    int deadStance;
-    int painStance;
-    int walkStance;
-    int standToWalkStance;
-    int walkToStandStance;
 
     ~RWShooter() override;
     RWShooter(const RWShooter&) = delete;
