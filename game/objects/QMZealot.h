@@ -6,11 +6,13 @@
 // The melee enemy: it holds its spawn pose until it sees the player, roams
 // and pursues on the grid, and attacks by winding up for 50 updates and then
 // leaping along one grid axis at where the player stood. While leaping its
-// physics kind is the damaging 11. Its corpse drops a destroy-ammo pickup.
+// physics kind is the damaging
+// KTPhysicsKind::LeapingZealot. Its corpse drops a destroy-ammo pickup.
 class QMZealot : public QMIntelligence {
 public:
     int hitPoints;
-    // Updates until the physics kind returns from 11 to 10; -1 idle.
+    // Updates until the physics kind returns from LeapingZealot to Zealot;
+    // -1 idle.
     int kindResetTimer;
     // Updates until the launch; -1 idle.
     int leapTimer;
@@ -34,16 +36,22 @@ public:
     QMZealot(const QMZealot&) = delete;
     QMZealot& operator=(const QMZealot&) = delete;
 
+    // Runs the leap's clocks, drops the pickup once the corpse lies still.
     void update() override;
     void draw(VXViewState* view, VXShaderProgram* program) override;
     void spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* target, int spawnFlag, int roamMinX,
                int roamMinZ, int roamMaxX, int roamMaxZ) override;
+    // Holds the spawn pose.
     void idle() override;
+    // Growls at the player and rises from the spawn pose.
     void alert() override;
+    // Growls, roams by the path search and gets up from a finished leap.
     void wander() override;
+    // Growls, follows the path search to the player, gets up from a leap.
     void pursue() override;
     // The wind-up.
     void attack1() override;
+    // A hit that leaves it standing interrupts only an idle or walking stance.
     void takeDamage(int amount) override;
     void die() override;
     float walkSpeed() override;

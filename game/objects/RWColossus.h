@@ -40,13 +40,18 @@ public:
     RWColossus(const RWColossus&) = delete;
     RWColossus& operator=(const RWColossus&) = delete;
 
+    // Runs the attack's clock and the laser's own, which goes on after death.
     void update() override;
     void draw(VXViewState* view, VXShaderProgram* program) override;
     void spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* target, int spawnFlag, int roamMinX,
                int roamMinZ, int roamMaxX, int roamMaxZ) override;
+    // Stands.
     void idle() override;
+    // Roars, heard everywhere in the level.
     void alert() override;
+    // Growls, roams by the path search, walking or standing as it moves.
     void wander() override;
+    // Runs straight at the player, without the path search.
     void pursue() override;
     // Laser.
     void attack1() override;
@@ -54,6 +59,7 @@ public:
     void attack2() override;
     // Crush.
     void attack3() override;
+    // A hit that leaves it standing never interrupts an attack.
     void takeDamage(int amount) override;
     void die() override;
     float walkSpeed() override;

@@ -40,17 +40,25 @@ public:
     RWCreeper(const RWCreeper&) = delete;
     RWCreeper& operator=(const RWCreeper&) = delete;
 
+    // Rolls or spins the ball, runs the fuse, then thinks and moves itself.
     void update() override;
     void draw(VXViewState* view, VXShaderProgram* program) override;
     void spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* target, int spawnFlag, int roamMinX,
                int roamMinZ, int roamMaxX, int roamMaxZ) override;
     VXVec4 pathDirection(VXVec4 goal) override;
+    // Lies still.
     void idle() override;
+    // Hisses and starts rolling.
     void alert() override;
+    // Hisses now and then and rolls about by the path search unless stunned.
     void wander() override;
+    // Rolls after the player by the path search unless stunned.
     void pursue() override;
+    // The lunge; the fuse ends in its explosion.
     void attack1() override;
+    // Damage does not count: only hit() stuns it, and its last one explodes it.
     void takeDamage(int amount) override;
+    // Marks it dead, nothing more: the explosion took it out.
     void die() override;
     float walkSpeed() override;
     float runSpeed() override;

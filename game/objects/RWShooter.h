@@ -43,15 +43,20 @@ public:
     RWShooter(const RWShooter&) = delete;
     RWShooter& operator=(const RWShooter&) = delete;
 
+    // Runs the shot's clock, drops the pickup once the corpse lies still.
     void update() override;
     void draw(VXViewState* view, VXShaderProgram* program) override;
     void spawn(KTPhysicsWorld* physics, KTLevelWorld* level, KTGameObject* target, int spawnFlag, int roamMinX,
                int roamMinZ, int roamMaxX, int roamMaxZ) override;
+    // Stands.
     void idle() override;
+    // Calls out and turns to the player.
     void alert() override;
     // The shot.
     void attack1() override;
+    // A hit that leaves it standing drops a pending shot.
     void takeDamage(int amount) override;
+    // So does death; a flier's corpse falls.
     void die() override;
     float walkSpeed() override;
     float runSpeed() override;

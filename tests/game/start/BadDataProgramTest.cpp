@@ -386,6 +386,10 @@ protected:
             fs::remove_all(copy);
             fs::copy(shipped, copy, fs::copy_options::recursive);
         }
+        // Logs left in the game directory by an earlier run are no part of
+        // the copy: as hard links, every copy would write into the same file.
+        fs::remove(fs::path(copy) / "stdout.txt");
+        fs::remove(fs::path(copy) / "stderr.txt");
         return copy;
     }
 
