@@ -105,9 +105,7 @@ void KTBlockMissile::update()
         if (physicsWorld != nullptr && physicsObject != nullptr) {
             for (int i = 0;; ++i) {
                 KTGridCell& cell = physicsWorld->grid.cellAtPosition(position, 0, 0, 0);
-                const int count =
-                    cell.objects.size() < KTGridCell::Capacity ? cell.objects.size() : KTGridCell::Capacity;
-                if (i >= count) {
+                if (i >= cell.objects.size()) {
                     break;
                 }
                 if (cell.objects[i]->body->kind == KTPhysicsKind::DestroyMissile) {

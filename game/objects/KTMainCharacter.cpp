@@ -327,10 +327,8 @@ VXVec4 KTMainCharacter::shadowPosition() const
     }
     for (int probe = 0; probe < ShadowProbeLimit; ++probe) {
         KTGridCell& cell = physicsWorld->grid.cellAtPosition(p, 0, 0, 0);
-        const int count =
-            cell.objects.size() < KTGridCell::Capacity ? cell.objects.size() : KTGridCell::Capacity;
         bool found = false;
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < cell.objects.size(); ++i) {
             if (castsShadowOn(cell.objects[i]->body->kind)) {
                 found = true;
             }
