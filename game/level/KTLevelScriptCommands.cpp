@@ -223,11 +223,19 @@ StepValues atCursor(const KTLevelFileReader& reader)
     return v;
 }
 
-void createBlockCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+// A cell from the cursor on and a word, `word` until the line names one.
+StepValues cellAndWord(const KTLevelFileReader& reader, VXTokenizer& tokenizer, const SteppedCommand& command,
+                       const char* word)
 {
     StepValues v = atCursor(reader);
-    v.word[3] = "grey";
-    readSteps(reader, tokenizer, CreateBlockSteps, v);
+    v.word[3] = word;
+    readSteps(reader, tokenizer, command, v);
+    return v;
+}
+
+void createBlockCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
+{
+    const StepValues v = cellAndWord(reader, tokenizer, CreateBlockSteps, "grey");
     reader.createBlock(v.number[0], v.number[1], v.number[2], KTLevelFileReader::blockTypeOfColour(v.word[3]));
 }
 
@@ -245,9 +253,7 @@ void fillAreaCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer&
 
 void createEnemyCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
 {
-    StepValues v = atCursor(reader);
-    v.word[3] = "basic";
-    readSteps(reader, tokenizer, CreateEnemySteps, v);
+    const StepValues v = cellAndWord(reader, tokenizer, CreateEnemySteps, "basic");
     reader.createEnemy(v.number[0], v.number[1], v.number[2], v.word[3]);
 }
 
@@ -290,9 +296,7 @@ void namedPickupCommand(KTLevelFileReader& reader, const std::string& command, V
 
 void createItemCommand(KTLevelFileReader& reader, const std::string&, VXTokenizer& tokenizer)
 {
-    StepValues v = atCursor(reader);
-    v.word[3] = "gray";
-    readSteps(reader, tokenizer, CreateItemSteps, v);
+    const StepValues v = cellAndWord(reader, tokenizer, CreateItemSteps, "gray");
     reader.createPickup(v.number[0], v.number[1], v.number[2], v.word[3]);
 }
 
